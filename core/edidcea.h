@@ -1,0 +1,4 @@
+#ifndef EDIDCEA_H
+#define EDIDCEA_H
+
+#endif // EDIDCEA_H

@@ -1,0 +1,4 @@
+#ifndef EDIDDECODE_H
+#define EDIDDECODE_H
+
+#endif // EDIDDECODE_H

@@ -1,0 +1,4 @@
+#ifndef EDIDTYPES_H
+#define EDIDTYPES_H
+
+#endif // EDIDTYPES_H

@@ -1,0 +1,4 @@
+#ifndef EDIDUTILS_H
+#define EDIDUTILS_H
+
+#endif // EDIDUTILS_H

@@ -1,0 +1,4 @@
+#ifndef EDIDWRITER_H
+#define EDIDWRITER_H
+
+#endif // EDIDWRITER_H
