@@ -2,6 +2,8 @@
 
 #include <QRegExp>
 
+#include <utility>
+
 Validator::Validator(QString pattern)
     : QValidator(nullptr), pattern(std::move(pattern))
 {

@@ -29,6 +29,12 @@ endfunction()
 # A Qt Test executable registered with CTest, run on the offscreen platform.
 function(vozevu_qtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+  foreach(src ${ARG_SOURCES})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+      message(WARNING "${name}: ${src} is missing; test not built")
+      return()
+    endif()
+  endforeach()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LINK})
   target_compile_definitions(${name} PRIVATE

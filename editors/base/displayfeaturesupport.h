@@ -1,0 +1,69 @@
+#ifndef DISPLAYFEATURESUPPORT_H
+#define DISPLAYFEATURESUPPORT_H
+
+#include <QGroupBox>
+
+#include "edidtypes.h"
+#include "panelsupport.h"
+#include "stringinfo.h"
+
+class QCheckBox;
+
+namespace Ui {
+class DisplayFeatureSupport;
+}
+
+// Editor of base-block byte 24: power management, colour type (analog) or
+// colour encodings (digital, revision 4), sRGB, preferred timing mode and
+// continuous frequency. Follows the input type of the video input panel.
+class DisplayFeatureSupport : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit DisplayFeatureSupport(QWidget *parent = nullptr);
+    ~DisplayFeatureSupport() override;
+
+    StringInfo getStringInfo();
+    QString isCheckedToString(QCheckBox *box);
+
+public slots:
+    void initFields(T_EDID_FEATURE_SUPPORT featureSupport, Byte *reference, Byte *working);
+    void resetFields(Byte *reference, Byte *working);
+    void adaptToEDIDVersion(Word revision);
+    void inputTypeChanged(Bool isAnalog);
+    void updateUI();
+    void updateDisplayParameters();
+
+private slots:
+    void on_standbyModeCB_clicked(bool checked);
+    void on_suspendModeCB_clicked(bool checked);
+    void on_activeOffCB_clicked(bool checked);
+    void on_colorTypeMulti_activated(int index);
+    void on_rgb444CB_clicked(bool checked);
+    void on_ycrcb444CB_clicked(bool checked);
+    void on_ycrcb422CB_clicked(bool checked);
+    void on_srgbCB_clicked(bool checked);
+    void on_contFreqCB_clicked(bool checked);
+    void on_prefTimingModeCB_clicked(bool checked);
+
+private:
+    void showEncoding();
+
+    Ui::DisplayFeatureSupport *ui;
+    _EDID_FEATURE_SUPPORT record{};
+    PanelSupport support;
+    Word revision = 3;
+    Bool analog = 1;
+    Bool standby = 0;
+    Bool suspend = 0;
+    Bool activeOff = 0;
+    int32_t colorKind = 0;
+    int32_t colorType = 1;
+    int32_t colorEncoding = 0;
+    Bool sRGB = 0;
+    Bool continuousFrequency = 0;
+    Bool preferredTimingMode = 0;
+};
+
+#endif // DISPLAYFEATURESUPPORT_H

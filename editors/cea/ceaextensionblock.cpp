@@ -1,0 +1,485 @@
+#include "ceaextensionblock.h"
+#include "ui_ceaextensionblock.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QListWidgetItem>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QResizeEvent>
+
+#include "ceabuilder.h"
+#include "hexaviewer.h"
+
+// Resources live in a static library: register them once, from the global namespace.
+static void initCEAResources()
+{
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(resources);
+        done = true;
+    }
+}
+
+namespace {
+
+const char *const tutorialPicture = ":/icons/files/resources/CEA_tuto.png";
+const char *const timingKindName = "Detailed timing";
+const char *const overBudgetStyle = "QLabel { background-color : red; color : Black; }";
+
+// Extension offsets.
+const int offsetVersion = 1;
+const int offsetDataEnd = 2;
+const int offsetSupport = 3;
+const int offsetCollection = 4;
+const int offsetChecksum = 127;
+const int dtdSize = 18;
+const int maxPayload = 31;  // 5-bit length field of a data block header
+
+} // namespace
+
+CEAExtensionBlock::CEAExtensionBlock(QWidget *parent)
+    : QWidget(parent), ui(new Ui::CEAExtensionBlock), reference(nullptr), working(nullptr),
+      version(3), helpBlock(nullptr), warningOpen(false), oversizeBlock(false)
+{
+    initCEAResources();
+    ui->setupUi(this);
+    layout()->addWidget(&helpBlock);
+    helpBlock.hide();
+    updateUI();
+}
+
+CEAExtensionBlock::~CEAExtensionBlock()
+{
+    const QList<CEABlock *> blocks = ceaBlocks;
+    ceaBlocks.clear();
+    for (CEABlock *block : blocks)
+        deleteBlock(block);
+    delete ui;
+}
+
+void CEAExtensionBlock::initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char *reference,
+                                   unsigned char *working)
+{
+    resetFields(reference, working);
+    if (info == nullptr)
+        return;
+
+    version = info->version;
+    updateUI();
+
+    ui->monitorSupportWidget->initFields(info->support, reference, working);
+    ui->nativeDTDSB->setValue(ui->monitorSupportWidget->getNativeCount());
+
+    if (reference != nullptr) {
+        loadDataBlocks(reference + 128);
+        loadDetailedTimings(reference + 128);
+    }
+
+    ui->listWidget->setCurrentRow(-1);
+    updateUI();
+    HexaViewer::getInstance()->setCEABasicInfo(getCEABasicInfo());
+    emit valueChanged();
+}
+
+// Every data block of the collection (bytes 4 to d - 1 of the extension), in
+// order. A length running past the collection is cut at its end.
+void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
+{
+    const int d = extension[offsetDataEnd];
+    const int end = qMin(d, offsetChecksum);
+    int i = offsetCollection;
+    while (i < end) {
+        const unsigned char header = extension[i];
+        const int length = header & 0x1F;
+        _EDID_CEA_DATA_BLOCK_INFO entry{};
+        entry.tag = header >> 5;
+        entry.length = qMin(length, end - (i + 1));
+        entry.payload = extension + i + 1;
+
+        // Only a tag 7 block carries an extended tag, and only when it has a payload.
+        CEABlockType kind = CEA_UNKNOWN;
+        if (entry.tag != 7)
+            kind = CEABlock::getBlockType(static_cast<unsigned char>(entry.tag), 0);
+        else if (entry.length > 0)
+            kind = CEABlock::getBlockType(7, entry.payload[0]);
+
+        CEABlock *block = kind != CEA_UNKNOWN ? CEABuilder::make(kind) : nullptr;
+        if (block != nullptr) {
+            connectBlock(block);
+            if (CEABlock::getSubType(kind) != 0) {
+                entry.payload += 1;
+                entry.length -= 1;
+            }
+        } else {
+            block = CEABuilder::makeRaw();
+            connectBlock(block);
+        }
+        block->initFields(entry, reference, working);
+        placeBlock(block);
+        ceaBlocks.append(block);
+        updateBlockList();
+
+        i += 1 + length;
+    }
+}
+
+// The 18-byte descriptors from offset d, while one fits before the checksum
+// and its pixel clock (bytes 0-1) is not zero.
+void CEAExtensionBlock::loadDetailedTimings(unsigned char *extension)
+{
+    const int d = extension[offsetDataEnd];
+    if (d < offsetCollection || d >= offsetChecksum)
+        return;
+    int count = 0;
+    for (int off = d; off + dtdSize <= offsetChecksum; off += dtdSize) {
+        if (extension[off] == 0 && extension[off + 1] == 0)
+            break;
+        ++count;
+    }
+    if (count == 0)
+        return;
+
+    CEABlock *block = CEABuilder::make(CEA_DETAILED_TIMING);
+    if (block == nullptr)
+        return;
+    _EDID_CEA_DATA_BLOCK_INFO entry{};
+    entry.tag = 0;
+    entry.length = count;
+    entry.payload = extension + d;
+    connectBlock(block);
+    block->initFields(entry, reference, working);
+    placeBlock(block);
+    ceaBlocks.append(block);
+    updateBlockList();
+}
+
+void CEAExtensionBlock::resetFields(unsigned char *reference, unsigned char *working)
+{
+    this->reference = reference;
+    this->working = working;
+    version = 3;
+    ui->version3RB->setChecked(true);
+    ui->monitorSupportWidget->resetFields(reference, working);
+    ui->nativeDTDSB->setValue(0);
+
+    // Out of the list first, so that nothing they emit while going reaches the assembly.
+    const QList<CEABlock *> blocks = ceaBlocks;
+    ceaBlocks.clear();
+    for (CEABlock *block : blocks)
+        deleteBlock(block);
+
+    updateBlockList();
+    updateUI();
+}
+
+void CEAExtensionBlock::updateCEAExtension()
+{
+    if (working == nullptr)
+        return;
+    EDIDSetCEAHeaderTag(working);
+    EDIDUpdateCEAVersion(version, working);
+    ui->monitorSupportWidget->updateCEAMonitorSupport();
+    if (reference != nullptr)
+        HexaViewer::getInstance()->updateByteArray(reference, working, 128, 255);
+    HexaViewer::getInstance()->setCEABasicInfo(getCEABasicInfo());
+}
+
+QByteArray CEAExtensionBlock::getEDIDData()
+{
+    bool warn = false;
+    QByteArray data = assemble(&warn);
+    if (warn && !warningOpen) {
+        // The label is already red, so an assembly run while the box is open
+        // does not ask again; an edit landing meanwhile is taken in below.
+        warningOpen = true;
+        QMessageBox::warning(this, tr("CEA extention warning"),
+                             tr("CEA Extension size exceeded.\n"
+                                "The blocks in red will not be added to the EDID."),
+                             QMessageBox::Ok);
+        warningOpen = false;
+        data = assemble(&warn);
+    }
+    return data;
+}
+
+QByteArray CEAExtensionBlock::assemble(bool *warn)
+{
+    QByteArray result;
+    result.append(char(0x02));
+    result.append(static_cast<char>(version & 0xFF));
+
+    oversizeBlock = false;
+    int count = 0;
+    const QByteArray blocks = getEDIDDataBlocks(&count, 0, false);
+    const QByteArray timings = getEDIDDataBlocks(&count, count, true);
+
+    ui->Totalsize->setText(QStringLiteral("Total size = %1/%2").arg(count).arg(dataBudget));
+    *warn = false;
+    if (count > dataBudget || oversizeBlock) {
+        *warn = ui->Totalsize->styleSheet().isEmpty();
+        ui->Totalsize->setStyleSheet(QString::fromLatin1(overBudgetStyle));
+    } else {
+        ui->Totalsize->setStyleSheet(QString());
+    }
+
+    result.append(static_cast<char>((offsetCollection + blocks.size()) & 0xFF));
+    result.append(ui->monitorSupportWidget->getEDIDData().left(1));
+    result.append(blocks);
+    result.append(timings);
+    result = result.left(offsetChecksum);
+    while (result.size() < offsetChecksum)
+        result.append('\0');
+
+    unsigned int sum = 0;
+    for (char byte : result)
+        sum += static_cast<unsigned char>(byte);
+    result.append(static_cast<char>((256 - (sum % 256)) % 256));
+    return result;
+}
+
+bool CEAExtensionBlock::isListedAtVersion(CEABlock *block) const
+{
+    return (version != 1 && version != 2) || block->isDetailedTimingList();
+}
+
+QByteArray CEAExtensionBlock::getEDIDDataBlocks(int *total, int start, bool timingPass)
+{
+    int running = start;
+    QByteArray result;
+    for (int i = 0; i < ceaBlocks.size(); ++i) {
+        CEABlock *block = ceaBlocks.at(i);
+        if (!isListedAtVersion(block))
+            continue;
+        const bool isTiming = block->isDetailedTimingList();
+        if (isTiming != timingPass)
+            continue;
+
+        QByteArray payload = block->getEDIDData();
+        const int size = payload.size() + (isTiming ? 0 : 1);
+        running += size;
+
+        // A payload longer than the 5-bit length field cannot be written.
+        bool rejected = running > dataBudget;
+        if (!isTiming && payload.size() > maxPayload) {
+            rejected = true;
+            oversizeBlock = true;
+        }
+        if (!isTiming)
+            payload.prepend(static_cast<char>(((block->getType() << 5) | payload.size()) & 0xFF));
+        if (!rejected)
+            result.append(payload);
+
+        QListWidgetItem *row = ui->listWidget->item(i);
+        if (row != nullptr) {
+            row->setText(QStringLiteral("%1 (size = %2)").arg(block->getDisplayName()).arg(size));
+            if (rejected) {
+                row->setForeground(QBrush(Qt::black));
+                row->setBackground(QBrush(Qt::red));
+            } else {
+                row->setForeground(QBrush(Qt::white));
+                row->setBackground(QBrush(QColor(33, 33, 33)));
+            }
+        }
+    }
+    if (total != nullptr)
+        *total = running;
+    return result;
+}
+
+StringInfo CEAExtensionBlock::getCEABasicInfo()
+{
+    StringInfo rows;
+    rows.append(qMakePair(QStringLiteral("CEA Extension Flag"), QStringLiteral("0x02")));
+    rows.append(qMakePair(QStringLiteral("CEA Version"), QString::number(version)));
+    return rows;
+}
+
+void CEAExtensionBlock::onBlockValueChanged()
+{
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::updateUI()
+{
+    int row = ui->blockTypeList->currentRow();
+    ui->blockTypeList->clear();
+    ui->blockTypeList->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    if (version >= 1 && version <= 3) {
+        const bool full = version != 1;
+        ui->version1RB->setChecked(version == 1);
+        ui->version2RB->setChecked(version == 2);
+        ui->version3RB->setChecked(version == 3);
+        ui->monitorSupportWidget->setEnabled(full);
+        ui->nativeDTDLabel->setEnabled(full);
+        ui->nativeDTDSB->setEnabled(full);
+        ui->blockTypeWidget->setEnabled(true);
+        ui->removeBlockButton->setEnabled(true);
+        ui->addBlockButton->setEnabled(true);
+        ui->blockListWidget->setEnabled(true);
+        if (version == 3) {
+            for (int kind = CEA_VIDEO; kind <= CEA_DETAILED_TIMING; ++kind)
+                ui->blockTypeList->addItem(CEABlock::displayName[kind]);
+        } else {
+            ui->blockTypeList->addItem(QString::fromLatin1(timingKindName));
+        }
+    }
+
+    updateBlockList();
+
+    const int count = ui->blockTypeList->count();
+    if (row >= count)
+        row = count - 1;
+    ui->blockTypeList->setCurrentRow(row);
+}
+
+void CEAExtensionBlock::updateBlockList()
+{
+    int row = ui->listWidget->currentRow();
+    ui->listWidget->clear();
+    for (CEABlock *block : ceaBlocks) {
+        QListWidgetItem *item = new QListWidgetItem(block->getDisplayName(), ui->listWidget);
+        item->setHidden(!isListedAtVersion(block));
+    }
+    const int count = ui->listWidget->count();
+    if (row < 0 || row >= count)
+        row = count - 1;
+    ui->listWidget->setCurrentRow(row);
+}
+
+void CEAExtensionBlock::rescaleTuto()
+{
+    QPixmap picture(QString::fromLatin1(tutorialPicture));
+    if (picture.isNull())
+        return;
+    const int w = qMax(ui->noBlockLabel->width(), 500);
+    const int h = qMax(ui->noBlockLabel->height(), 500);
+    ui->noBlockLabel->setPixmap(
+        picture.scaled(w * 4 / 5, h * 4 / 5, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void CEAExtensionBlock::on_version1RB_clicked()
+{
+    version = 1;
+    updateUI();
+    ui->monitorSupportWidget->resetFields(reference, working);
+    ui->monitorSupportWidget->updateCEAMonitorSupport();
+    ui->nativeDTDSB->setValue(0);
+    updateCEAExtension();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_version2RB_clicked()
+{
+    version = 2;
+    updateUI();
+    updateCEAExtension();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_version3RB_clicked()
+{
+    version = 3;
+    updateUI();
+    updateCEAExtension();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_nativeDTDSB_editingFinished()
+{
+    ui->monitorSupportWidget->setNativeCount(static_cast<unsigned short>(ui->nativeDTDSB->value()));
+}
+
+void CEAExtensionBlock::on_addBlockButton_clicked()
+{
+    QListWidgetItem *item = ui->blockTypeList->currentItem();
+    if (item == nullptr || ui->blockTypeList->currentRow() < 0)
+        return;
+    int kind = CEA_UNKNOWN;
+    for (int row = 0; row < CEA_BLOCK_TYPE_COUNT; ++row) {
+        if (CEABlock::displayName[row] == item->text()) {
+            kind = row;
+            break;
+        }
+    }
+    if (kind == CEA_UNKNOWN)
+        return;
+    CEABlock *block = CEABuilder::make(kind);
+    if (block == nullptr)
+        return;
+    block->resetFields(reference, working);
+    connectBlock(block);
+    placeBlock(block);
+    ceaBlocks.append(block);
+
+    ui->listWidget->setCurrentRow(ui->listWidget->count());
+    updateBlockList();
+    updateUI();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_removeBlockButton_clicked()
+{
+    const int row = ui->listWidget->currentRow();
+    if (row < 0 || row >= ceaBlocks.size())
+        return;
+    deleteBlock(ceaBlocks.takeAt(row));
+    updateBlockList();
+    updateUI();
+    emit valueChanged();
+}
+
+void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
+{
+    if (currentRow < 0) {
+        ui->noBlockLabel->show();
+        helpBlock.hide();
+    } else {
+        ui->noBlockLabel->hide();
+    }
+    for (int i = 0; i < ceaBlocks.size(); ++i) {
+        CEABlock *block = ceaBlocks.at(i);
+        if (i == currentRow) {
+            block->show();
+            helpBlock.setHelpMessage(block->getHelpMessage());
+            helpBlock.setVisible(block->displayHelpMessage());
+            block->updateUI();
+        } else {
+            block->hide();
+        }
+    }
+}
+
+void CEAExtensionBlock::on_blockTypeList_currentRowChanged(int)
+{
+}
+
+void CEAExtensionBlock::resizeEvent(QResizeEvent *)
+{
+    rescaleTuto();
+}
+
+void CEAExtensionBlock::connectBlock(CEABlock *block)
+{
+    connect(block, &CEABlock::displayHelp, &helpBlock, &QWidget::setVisible);
+    connect(block, &CEABlock::valueChanged, this, &CEAExtensionBlock::onBlockValueChanged);
+}
+
+void CEAExtensionBlock::placeBlock(CEABlock *block)
+{
+    block->hide();
+    ui->widget->layout()->addWidget(block);
+}
+
+// The block must already be out of ceaBlocks. Its signals are cut before it
+// is hidden, so that a field losing focus on the way cannot start an assembly.
+void CEAExtensionBlock::deleteBlock(CEABlock *block)
+{
+    block->disconnect();
+    ui->widget->layout()->removeWidget(block);
+    block->hide();
+    delete block;
+}

@@ -1,0 +1,92 @@
+#ifndef CEAEXTENSIONBLOCK_H
+#define CEAEXTENSIONBLOCK_H
+
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+
+#include "ceablock.h"
+#include "ceahelpblock.h"
+#include "edidcea.h"
+#include "stringinfo.h"
+
+class QResizeEvent;
+
+namespace Ui {
+class CEAExtensionBlock;
+}
+
+// The "CEA Extension" page: version, monitor support, the list of data block
+// editors and the extension's detailed timings; assembles bytes 128-255.
+class CEAExtensionBlock : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Bytes 4 to 126 of the extension hold the data blocks and the timings.
+    static const int dataBudget = 123;
+
+    explicit CEAExtensionBlock(QWidget *parent = nullptr);
+    ~CEAExtensionBlock() override;
+
+    // Builds one editor per data block of the extension held in bytes 128-255
+    // of `reference` (every block, in order; blocks without an editor of their
+    // own are kept byte for byte) and one for the detailed timings.
+    void initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char *reference,
+                    unsigned char *working);
+    // Empty extension, version 3; writes nothing into the image.
+    void resetFields(unsigned char *reference, unsigned char *working);
+    // Writes the header, version and monitor-support byte into the working image.
+    void updateCEAExtension();
+
+    // The 128 bytes of the extension as assembled from the editors.
+    QByteArray getEDIDData();
+    QByteArray getEDIDDataBlocks(int *total, int start, bool timingPass);
+
+    StringInfo getCEABasicInfo();
+
+    int getVersion() const { return version; }
+    QList<CEABlock *> getBlocks() const { return ceaBlocks; }
+
+signals:
+    void valueChanged();
+
+public slots:
+    void onBlockValueChanged();
+    void updateUI();
+    void updateBlockList();
+    void rescaleTuto();
+
+private slots:
+    void on_version1RB_clicked();
+    void on_version2RB_clicked();
+    void on_version3RB_clicked();
+    void on_nativeDTDSB_editingFinished();
+    void on_addBlockButton_clicked();
+    void on_removeBlockButton_clicked();
+    void on_listWidget_currentRowChanged(int currentRow);
+    void on_blockTypeList_currentRowChanged(int currentRow);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void connectBlock(CEABlock *block);
+    void placeBlock(CEABlock *block);
+    void deleteBlock(CEABlock *block);
+    void loadDataBlocks(unsigned char *extension);
+    void loadDetailedTimings(unsigned char *extension);
+    QByteArray assemble(bool *warn);
+    bool isListedAtVersion(CEABlock *block) const;
+
+    Ui::CEAExtensionBlock *ui;
+    unsigned char *reference;
+    unsigned char *working;
+    int version;
+    QList<CEABlock *> ceaBlocks;
+    ceaHelpBlock helpBlock;
+    bool warningOpen;
+    bool oversizeBlock;
+};
+
+#endif // CEAEXTENSIONBLOCK_H

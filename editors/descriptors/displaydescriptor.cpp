@@ -1,0 +1,315 @@
+#include "displaydescriptor.h"
+#include "ui_displaydescriptor.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "descriptorentry.h"
+#include "edidwriter.h"
+
+namespace {
+
+const int kKindCount = 11;            // kinds 0 to 10
+const int kFirstRevision4Kind = EDID_DESC_COLOR_MANAGEMENT;
+const char *const kRevision4Kinds[] = {"Display Color Management (1.4)", "CVT Timing Codes (1.4)",
+                                       "Established Timings III (1.4)"};
+const QColor kLoadedColour(238, 134, 24);
+const QColor kPlainColour(255, 255, 255);
+
+bool isKnownKind(int kind)
+{
+    return kind >= 0 && kind < kKindCount;
+}
+
+QString keptTagName(int tag)
+{
+    const QString hex = QStringLiteral("0x") + QString::number(tag, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    return tag <= 0x0F ? QStringLiteral("Manufacturer Specified (%1)").arg(hex)
+                       : QStringLiteral("Unknown (%1)").arg(hex);
+}
+
+} // namespace
+
+DisplayDescriptor::DisplayDescriptor(QWidget *parent)
+    : QGroupBox(parent), loadedType(EDID_DESC_UNUSED), type(EDID_DESC_UNUSED),
+      placeholder(nullptr), ui(new Ui::DisplayDescriptor)
+{
+    ui->setupUi(this);
+
+    placeholder = new QWidget();
+    placeholder->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto *placeholderLayout = new QVBoxLayout(placeholder);
+    placeholderLayout->setContentsMargins(0, 0, 0, 0);
+    keptTagLabel = new QLabel(placeholder);
+    keptTagLabel->setObjectName(QStringLiteral("keptTagLabel"));
+    keptTagLabel->setWordWrap(true);
+    keptTagLabel->hide();
+    placeholderLayout->addWidget(keptTagLabel);
+    placeholderLayout->addStretch(1);
+    ui->blockLayout->addWidget(placeholder);
+
+    QWidget *const editors[] = {&detailedTimings, &rangeLimits, &serialNumber, &productName,
+                                &dataString, &colorPoint, &standTimings, &dcm, &cvtTimings,
+                                &estabTimings};
+    for (QWidget *editor : editors) {
+        ui->blockLayout->addWidget(editor);
+        editor->hide();
+    }
+}
+
+DisplayDescriptor::~DisplayDescriptor()
+{
+    delete ui;
+}
+
+QWidget *DisplayDescriptor::editorOf(_EDID_DISPLAY_DESCRIPTORS kind)
+{
+    switch (kind) {
+    case EDID_DESC_UNUSED: return placeholder;
+    case EDID_DESC_DETAILED_TIMING: return &detailedTimings;
+    case EDID_DESC_SERIAL_NUMBER: return &serialNumber;
+    case EDID_DESC_DATA_STRING: return &dataString;
+    case EDID_DESC_RANGE_LIMITS: return &rangeLimits;
+    case EDID_DESC_PRODUCT_NAME: return &productName;
+    case EDID_DESC_COLOR_POINT: return &colorPoint;
+    case EDID_DESC_STANDARD_TIMINGS: return &standTimings;
+    case EDID_DESC_COLOR_MANAGEMENT: return &dcm;
+    case EDID_DESC_CVT_CODES: return &cvtTimings;
+    case EDID_DESC_ESTABLISHED_TIMINGS3: return &estabTimings;
+    }
+    return nullptr;
+}
+
+void DisplayDescriptor::setBlockTitle(QString title)
+{
+    ui->titleLabel->setText(title);
+}
+
+_EDID_DISPLAY_DESCRIPTORS DisplayDescriptor::getType() const
+{
+    return type;
+}
+
+// ---------------------------------------------------------------------------
+// Showing and hiding
+
+void DisplayDescriptor::hideCurrentMonitorDescBlock()
+{
+    if (QWidget *editor = editorOf(type))
+        editor->hide();
+}
+
+void DisplayDescriptor::displayDescriptor()
+{
+    hideCurrentMonitorDescBlock();
+    if (QWidget *editor = editorOf(type))
+        editor->show();
+}
+
+void DisplayDescriptor::setType(const _EDID_DISPLAY_DESCRIPTORS &kind)
+{
+    hideCurrentMonitorDescBlock();
+    type = kind;
+    keptTag = -1;
+    keptTagLabel->hide();
+    displayDescriptor();
+}
+
+// ---------------------------------------------------------------------------
+// Combo box items
+
+void DisplayDescriptor::setItemColour(int item, const QColor &colour)
+{
+    if (item >= 0 && item < ui->monitorDescMulti->count())
+        ui->monitorDescMulti->setItemData(item, colour, Qt::ForegroundRole);
+}
+
+void DisplayDescriptor::addRevision4Kinds()
+{
+    if (ui->monitorDescMulti->count() >= kKindCount)
+        return;
+    for (const char *text : kRevision4Kinds)
+        ui->monitorDescMulti->addItem(QString::fromLatin1(text));
+    for (int item = EDID_DESC_COLOR_POINT; item < kKindCount; ++item)
+        setItemColour(item, loadedMarked && item == int(loadedType) ? kLoadedColour : kPlainColour);
+}
+
+// ---------------------------------------------------------------------------
+// Reset and load
+
+void DisplayDescriptor::resetFields(unsigned char *ref, unsigned char *work, int slot)
+{
+    reference = ref;
+    working = work;
+    index = slot;
+
+    QWidget *const editors[] = {&detailedTimings, &rangeLimits, &serialNumber, &productName,
+                                &dataString, &colorPoint, &standTimings, &dcm, &cvtTimings,
+                                &estabTimings};
+    for (QWidget *editor : editors)
+        editor->hide();
+
+    detailedTimings.resetFields(reference, working, index, false);
+    rangeLimits.resetFields(reference, working, index);
+    productName.resetFields(reference, working, index);
+    serialNumber.resetFields(reference, working, index);
+    dataString.resetFields(reference, working, index);
+    colorPoint.resetFields(reference, working, index);
+    standTimings.resetFields(reference, working, index);
+    dcm.resetFields(reference, working, index);
+    cvtTimings.resetFields(reference, working, index);
+    estabTimings.resetFields(reference, working, index);
+
+    ui->monitorDescMulti->setCurrentIndex(0);
+    setItemColour(loadedType, kPlainColour);
+    loadedMarked = false;
+    setType(EDID_DESC_UNUSED);
+}
+
+void DisplayDescriptor::showKeptTag()
+{
+    const QString name = keptTagName(keptTag);
+    keptTagLabel->setText(name + QStringLiteral(" descriptor: its 18 bytes are kept as loaded "
+                                                "until a kind is chosen."));
+    keptTagLabel->show();
+    StringInfo rows;
+    rows.append(qMakePair(QStringLiteral("Monitor Data Type Tag"), name));
+    DescriptorEntry::describe(index, rows);
+}
+
+void DisplayDescriptor::initFields(_EDID_MONITOR_DESC desc, unsigned char *ref,
+                                   unsigned char *work, int slot, bool locked)
+{
+    resetFields(ref, work, slot);
+
+    setType(desc.type);
+    loadedType = type;
+    if (type == EDID_DESC_UNUSED && desc.tag != 0x10)
+        keptTag = desc.tag;
+
+    switch (type) {
+    case EDID_DESC_UNUSED:
+        break;
+    case EDID_DESC_DETAILED_TIMING:
+        detailedTimings.initFields(desc.detailedTiming, reference, working, index, false);
+        break;
+    case EDID_DESC_SERIAL_NUMBER:
+        serialNumber.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_DATA_STRING:
+        dataString.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_RANGE_LIMITS:
+        rangeLimits.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_PRODUCT_NAME:
+        productName.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_COLOR_POINT:
+        colorPoint.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_STANDARD_TIMINGS:
+        standTimings.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_COLOR_MANAGEMENT:
+        dcm.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_CVT_CODES:
+        cvtTimings.initFields(desc, reference, working, index);
+        break;
+    case EDID_DESC_ESTABLISHED_TIMINGS3:
+        estabTimings.initFields(desc, reference, working, index);
+        break;
+    }
+
+    ui->monitorDescMulti->setEnabled(!locked);
+    if (keptTag >= 0 || !isKnownKind(type)) {
+        // Neither item tells what the slot holds.
+        ui->monitorDescMulti->setCurrentIndex(-1);
+        if (keptTag >= 0)
+            showKeptTag();
+    } else {
+        if (type >= kFirstRevision4Kind)
+            addRevision4Kinds();
+        ui->monitorDescMulti->setCurrentIndex(type);
+        setItemColour(type, kLoadedColour);
+        loadedMarked = true;
+    }
+    displayDescriptor();
+}
+
+// ---------------------------------------------------------------------------
+// Writing
+
+void DisplayDescriptor::on_monitorDescMulti_activated(int kind)
+{
+    setType(_EDID_DISPLAY_DESCRIPTORS(kind));
+    displayDescriptor();
+    updateCurrentBlock();
+}
+
+void DisplayDescriptor::updateCurrentBlock()
+{
+    // A descriptor of unknown kind keeps its bytes until a kind is chosen.
+    if (keptTag >= 0)
+        return;
+    switch (type) {
+    case EDID_DESC_UNUSED: updateUnusedBlock(); break;
+    case EDID_DESC_DETAILED_TIMING: detailedTimings.updateDetailedTiming(); break;
+    case EDID_DESC_SERIAL_NUMBER: serialNumber.updateSerialNumber(); break;
+    case EDID_DESC_DATA_STRING: dataString.updateDataString(); break;
+    case EDID_DESC_RANGE_LIMITS: rangeLimits.updateRangeLimits(); break;
+    case EDID_DESC_PRODUCT_NAME: productName.updateProductName(); break;
+    case EDID_DESC_COLOR_POINT: colorPoint.updateColorPoint(); break;
+    case EDID_DESC_STANDARD_TIMINGS: standTimings.updateStandTimings(); break;
+    case EDID_DESC_COLOR_MANAGEMENT: dcm.updateDCM(); break;
+    case EDID_DESC_CVT_CODES: cvtTimings.updateCVTTimings(); break;
+    case EDID_DESC_ESTABLISHED_TIMINGS3: estabTimings.updateEstablishedTimings(); break;
+    }
+}
+
+void DisplayDescriptor::updateUnusedBlock()
+{
+    EDIDUpdateUnusedDescriptor(working, index);
+    StringInfo rows;
+    rows.append(qMakePair(QStringLiteral("Monitor Data Type Tag"), QStringLiteral("Unused")));
+    DescriptorEntry::refresh(reference, working, index, rows);
+}
+
+void DisplayDescriptor::setLockedType(T_EDID_DISPLAY_DESCRIPTORS kind)
+{
+    setType(kind);
+    if (kind >= kFirstRevision4Kind)
+        addRevision4Kinds();
+    ui->monitorDescMulti->setCurrentIndex(isKnownKind(kind) ? int(kind) : -1);
+    displayDescriptor();
+    updateCurrentBlock();
+    ui->monitorDescMulti->setEnabled(false);
+}
+
+// ---------------------------------------------------------------------------
+// Revision
+
+void DisplayDescriptor::adaptToEDIDVersion(int revision, bool update)
+{
+    // The range limits editor follows the revision even while hidden, so that
+    // it offers the right kinds and rate ranges when it is picked later.
+    rangeLimits.adaptToEDIDVersion(revision);
+    if (type == EDID_DESC_RANGE_LIMITS && update)
+        rangeLimits.updateRangeLimits();
+
+    if (revision == 3) {
+        if (type >= kFirstRevision4Kind) {
+            setType(EDID_DESC_UNUSED);
+            updateUnusedBlock();
+            ui->monitorDescMulti->setCurrentIndex(EDID_DESC_UNUSED);
+        }
+        for (int item = kKindCount - 1; item >= kFirstRevision4Kind; --item)
+            ui->monitorDescMulti->removeItem(item);
+        if (loadedType >= kFirstRevision4Kind)
+            loadedMarked = false;
+        return;
+    }
+    addRevision4Kinds();
+}

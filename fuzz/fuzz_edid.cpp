@@ -1,0 +1,150 @@
+// Feeds arbitrary 256-byte images to every decoder of the EDID core.
+//
+// An input shorter than 256 bytes is padded with zeros, a longer one cut.
+// Each image is decoded twice: as it is (mostly refused by the header and
+// checksum tests), and with a valid header and base checksum forced, so that
+// the whole base block decoding runs on arbitrary contents.
+
+#include <stddef.h>
+#include <stdint.h>
+#include <string.h>
+
+#include "edid.h"
+
+namespace {
+
+volatile uint64_t sink;   // keeps results alive
+
+void use(const void* p, size_t n)
+{
+    const Byte* b = static_cast<const Byte*>(p);
+    uint64_t h = 0;
+    for (size_t i = 0; i < n; ++i)
+        h = h * 31 + b[i];
+    sink = sink + h;
+}
+
+template <typename T>
+void use(const T& value)
+{
+    use(&value, sizeof value);
+}
+
+void forceValidBase(Byte* img)
+{
+    static const Byte header[8] = { 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 };
+    memcpy(img, header, sizeof header);
+    Byte sum = 0;
+    for (int i = 0; i < 127; ++i)
+        sum = Byte(sum + img[i]);
+    img[127] = Byte(0x100 - sum);
+}
+
+void decodeBase(const Byte* img)
+{
+    _EDID_MANDATORY_INFO info;
+    memset(&info, 0, sizeof info);
+    if (EDIDGetMandatoryInfo(img, &info)) {
+        // Reading every field shows any value left undefined to the sanitizers.
+        use(info.vendor.manufacturer, strlen(info.vendor.manufacturer));
+        use(info.vendor.productCode, strlen(info.vendor.productCode));
+        use(info.vendor.serialNumber, strlen(info.vendor.serialNumber));
+        for (const _EDID_MONITOR_DESC& d : info.descriptors)
+            use(d.text.text, strlen(d.text.text));
+        use(info);
+    }
+
+    use(EDIDGetVendorProductID(img));
+    use(EDIDGetVersionRevision(img));
+    const _EDID_VIDEO_INPUT_DEF input = EDIDGetVideoInputDef(img);
+    use(input);
+    use(EDIDGetScreenSizeRatio(img));
+    use(EDIDGetFeatureSupport(img, input.analog));
+    use(EDIDGetFeatureSupport(img, !input.analog));
+    use(EDIDGetDisplayParameters(img));
+    use(EDIDGetColorCharacteristics(img));
+    use(EDIDGetEstablishedTimings(img));
+    use(EDIDGetExtensionBlockCount(img));
+    for (int k = 0; k < 8; ++k)
+        use(EDIDGetStandardTimingItem(img[38 + 2 * k], img[39 + 2 * k]));
+}
+
+void decodeDescriptors(const Byte* img)
+{
+    // Slots 0-3 and out-of-range indexes, which must read nothing.
+    for (int32_t index = -1; index <= 4; ++index) {
+        const _EDID_MONITOR_DESC desc = EDIDGet18ByteInfo(img, index);
+        use(desc);
+        use(desc.text.text, strlen(desc.text.text));
+        use(EDIDGetDetailedTiming(img, index));
+        use(EDIDGetRangeLimits(img, index));
+        use(EDIDGetGTFSecondaryCurve(img, index));
+        use(EDIDGetCVTSupportInfo(img, index));
+        for (int32_t point = -1; point <= 2; ++point) {
+            Word values[4];
+            EDIDGetColorPointData(img, index, point, values);
+            use(values);
+        }
+        use(EDIDGetDisplayColorMana(img, index));
+        for (int32_t code = -1; code <= 4; ++code)
+            use(EDIDGetCVTTimingCode(img, index, code));
+        Bool flags[44];
+        EDIDGetEstablishedTimings3(img, index, flags);
+        use(flags);
+        const _EDID_STRING_DATA text = EDIDGetDisplayBlock(img, index);
+        use(text.text, strlen(text.text));
+    }
+    // The extension's detailed timings are decoded from any 18 bytes.
+    for (int offset = 128; offset + 18 <= 255; offset += 18)
+        use(EDIDDecodeDetailedTiming(img + offset));
+}
+
+void exerciseFormats(const Byte* img)
+{
+    const Word h = Word(img[128] | img[129] << 8);
+    const Word v = Word(img[130] | img[131] << 8);
+    use(FormatGetAspectRatio(h, v));
+    use(FormatGetAspectRatioValue(_FORMAT_ASP_RATIO(img[132])));
+    uint64_t rate;
+    memcpy(&rate, img + 136, sizeof rate);
+    use(FormatGetClosestNormalizeRate(rate));
+    use(FormatFieldRateName2Value(img[133]));
+    use(FormatComputeFreqPixel(rate >> 20, h, v, img[134] & 1));
+    use(FormatComputeFreqLine(rate >> 20, v, img[134] & 2));
+}
+
+// ---------------------------------------------------------------------------
+// CEA-861 extension decoders (EDIDGetExtensionInfo, EDIDSearchBlockTypeLL and
+// the other extension readers) are called here, on the same images.
+void decodeExtension(const Byte* img)
+{
+    (void)img;
+}
+// ---------------------------------------------------------------------------
+
+void run(Byte* img)
+{
+    decodeBase(img);
+    decodeDescriptors(img);
+    exerciseFormats(img);
+    decodeExtension(img);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    Byte img[256];
+    memset(img, 0, sizeof img);
+    memcpy(img, data, size < sizeof img ? size : sizeof img);
+
+    // The revision steers several decodings: start from each of 3, 4 and the
+    // image's own byte.
+    EDIDCurrentRevision = size > 256 ? data[256] : 3;
+    run(img);
+    forceValidBase(img);
+    run(img);
+    EDIDCurrentRevision = EDIDCurrentRevision == 4 ? 3 : 4;
+    decodeDescriptors(img);
+    return 0;
+}

@@ -1,0 +1,927 @@
+// End-to-end tests of the main window on real EDID files: opening (command
+// line, drop, dialogs), titles, saving and exporting, their failures, the
+// unsaved-changes question, the revision switch and the CEA-861 toggle.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "hexaviewer.h"
+#include "mainwindow.h"
+
+namespace {
+
+QString dataPath(const QString &name)
+{
+    return QStringLiteral(VOZEVU_TEST_DATA "/") + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeAll(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(data), qint64(data.size()));
+}
+
+// The image of a file as the window must hold it: its first 256 bytes over zeros.
+QByteArray imageOf(const QByteArray &file)
+{
+    QByteArray image = file.left(256);
+    image.append(QByteArray(256 - image.size(), '\0'));
+    return image;
+}
+
+QByteArray bytes(const u8 *image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image), 256);
+}
+
+int blockSum(const QByteArray &image, int first)
+{
+    int sum = 0;
+    for (int i = first; i < first + 128; ++i)
+        sum += static_cast<u8>(image.at(i));
+    return sum % 256;
+}
+
+void fixChecksum(QByteArray &image, int first)
+{
+    image[first + 127] = 0;
+    image[first + 127] = static_cast<char>((256 - blockSum(image, first)) % 256);
+}
+
+// The export format, written independently of the program.
+QByteArray expectedExport(const QByteArray &image)
+{
+    QByteArray text = "EDID BYTES:\r\n0x   00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F\r\n    ";
+    text += QByteArray(48, '-') + "\r\n";
+    for (int row = 0; row < 16; ++row) {
+        QStringList cells;
+        for (int col = 0; col < 16; ++col)
+            cells << QString::asprintf("%02X", static_cast<u8>(image.at(row * 16 + col)));
+        text += QString::asprintf("%02X | ", row).toLatin1() + cells.join(' ').toLatin1() + "\r\n";
+    }
+    return text;
+}
+
+// What a modal box showed before the test closed it.
+struct SeenBox {
+    QString title;
+    QString text;
+    QString informative;
+    QStringList buttons;
+};
+
+// Answers the modal boxes and dialogs that appear, in order, from a timer, so
+// that no test waits for a person. A box nobody expected is rejected and noted.
+class BoxAnswerer : public QObject
+{
+public:
+    using Handler = std::function<void(QWidget *)>;
+
+    BoxAnswerer()
+    {
+        timer.setInterval(5);
+        connect(&timer, &QTimer::timeout, this, &BoxAnswerer::poll);
+        timer.start();
+    }
+
+    void expect(Handler handler) { handlers.append(handler); }
+    int pending() const { return handlers.size(); }
+
+    QList<SeenBox> seen;
+    int unexpected = 0;
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == last)
+            return;
+        last = modal;
+        SeenBox box;
+        box.title = modal->windowTitle();
+        if (auto *message = qobject_cast<QMessageBox *>(modal)) {
+            box.text = message->text();
+            box.informative = message->informativeText();
+            for (QAbstractButton *button : message->buttons())
+                box.buttons << button->text().remove('&');
+        }
+        seen.append(box);
+        if (handlers.isEmpty()) {
+            ++unexpected;
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            return;
+        }
+        Handler handler = handlers.takeFirst();
+        QTimer::singleShot(0, modal, [handler, modal] { handler(modal); });
+    }
+
+    QTimer timer;
+    QList<Handler> handlers;
+    QPointer<QWidget> last;
+};
+
+BoxAnswerer::Handler clickButton(QMessageBox::StandardButton which)
+{
+    return [which](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box && box->button(which))
+            box->button(which)->click();
+        else if (auto *dialog = qobject_cast<QDialog *>(w))
+            dialog->reject();
+    };
+}
+
+BoxAnswerer::Handler clickText(const QString &text)
+{
+    return [text](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (box) {
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == text) {
+                    button->click();
+                    return;
+                }
+            }
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(w))
+            dialog->reject();
+    };
+}
+
+// Picks a file name in a file dialog (or cancels it with an empty name).
+BoxAnswerer::Handler chooseFile(const QString &path)
+{
+    return [path](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        if (dialog == nullptr || path.isEmpty()) {
+            if (auto *d = qobject_cast<QDialog *>(w))
+                d->reject();
+            return;
+        }
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        dialog->selectFile(QFileInfo(path).fileName());
+        dialog->done(QDialog::Accepted);
+    };
+}
+
+BoxAnswerer::Handler chooseRevision(int revision)
+{
+    return [revision](QWidget *w) {
+        auto *dialog = qobject_cast<QDialog *>(w);
+        if (dialog == nullptr)
+            return;
+        if (revision == 0) {
+            dialog->reject();
+            return;
+        }
+        if (auto *rb = dialog->findChild<QRadioButton *>(revision == 3 ? "rev3RB" : "rev4RB"))
+            rb->setChecked(true);
+        auto *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
+        if (buttons && buttons->button(QDialogButtonBox::Ok))
+            buttons->button(QDialogButtonBox::Ok)->click();
+        else
+            dialog->accept();
+    };
+}
+
+// Waits until every expected box has been answered and the event queue is empty.
+void settle(BoxAnswerer &answerer)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.pending(), 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 5000);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsEmpty();
+    void opensFromCommandLine_data();
+    void opensFromCommandLine();
+    void loadWarnings_data();
+    void loadWarnings();
+    void shortFileStartsFromZeros();
+    void refusesBadFiles_data();
+    void refusesBadFiles();
+    void largeRawFileReadsFirstBlocks();
+    void dropOpensEachFile();
+    void exportThenImportIsExact();
+    void saveWritesImage();
+    void failedSaveChangesNothing_data();
+    void failedSaveChangesNothing();
+    void unsavedQuestionOnlyWhenChanged();
+    void yesThenCancelledSaveAsKeepsImage();
+    void revisionSwitchRewritesVersionOnly();
+    void forcedRevisionIsApplied();
+    void ceaToggleAddsAndRemoves();
+    void foreignExtensionNeedsConsent();
+    void foreignExtensionKeptAfterCeaImage();
+    void newImage_data();
+    void newImage();
+    void newCancelledKeepsImage();
+    void viewerOutlivesWindows();
+
+private:
+    MainWindow *openWindow(const QString &path);
+    QAction *action(const char *name) const;
+    QTabWidget *tabs() const;
+    void switchRevision(int to, bool accept);
+    // An edit: the switch to the other revision, accepted.
+    void editImage();
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<BoxAnswerer> answerer;
+};
+
+void TestMainWindow::initTestCase()
+{
+    // The start-up update request goes nowhere during the tests.
+    qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
+}
+
+void TestMainWindow::init()
+{
+    tmp.reset(new QTemporaryDir);
+    QVERIFY(tmp->isValid());
+    answerer.reset(new BoxAnswerer);
+    window.reset(new MainWindow);
+    window->show();
+}
+
+void TestMainWindow::cleanup()
+{
+    if (answerer) {
+        QCOMPARE(answerer->unexpected, 0);
+        QCOMPARE(answerer->pending(), 0);
+    }
+    // Discard whatever is left without asking.
+    window.reset();
+    answerer.reset();
+    tmp.reset();
+}
+
+QAction *TestMainWindow::action(const char *name) const
+{
+    return window->findChild<QAction *>(name);
+}
+
+QTabWidget *TestMainWindow::tabs() const
+{
+    return window->findChild<QTabWidget *>("dataTabs");
+}
+
+MainWindow *TestMainWindow::openWindow(const QString &path)
+{
+    window->openFile(path.toLocal8Bit().constData());
+    settle(*answerer);
+    return window.get();
+}
+
+void TestMainWindow::switchRevision(int to, bool accept)
+{
+    answerer->expect(clickText(accept ? "Yes" : "No"));
+    QMetaObject::invokeMethod(window.get(), to == 3 ? "on_rev3RB_released" : "on_rev4RB_released");
+    settle(*answerer);
+}
+
+void TestMainWindow::editImage()
+{
+    switchRevision(window->getPage().versionRevision.getRevision() == 3 ? 4 : 3, true);
+    QVERIFY(bytes(window->getWorkingBytes()) != bytes(window->getReferenceBytes()));
+}
+
+void TestMainWindow::startsEmpty()
+{
+    QCOMPARE(window->windowTitle(), QString("QB DUZO Vozevu"));
+    QVERIFY(!tabs()->isVisible());
+    for (const char *name : {"actionSave", "actionSave_As", "actionSaveTool", "actionSaveAsTool",
+                             "actionCEA_861_EB", "actionHexa_Viewer", "actionHexaViewerTool",
+                             "actionExport_Hexa_Array"})
+        QVERIFY2(!action(name)->isEnabled(), name);
+    for (const char *name : {"actionNew", "actionOpen", "actionImport", "actionExit"})
+        QVERIFY2(action(name)->isEnabled(), name);
+    QVERIFY(!action("action_Extract_From_Registry")->isVisible());
+    QVERIFY(!window->styleSheet().isEmpty());
+    QVERIFY(window->close());
+    QVERIFY(answerer->seen.isEmpty());
+}
+
+void TestMainWindow::opensFromCommandLine_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("tabCount");
+    QTest::newRow("analog, base block only") << "analog-1.3.bin" << 3;
+    QTest::newRow("displayport 1.4") << "displayport-1.4.bin" << 3;
+    QTest::newRow("hdmi tv with CEA") << "hdmi-tv.bin" << 4;
+    QTest::newRow("hdr static metadata") << "hdr-static-metadata.bin" << 4;
+    QTest::newRow("more than ten blocks") << "more-than-ten-blocks.bin" << 4;
+    QTest::newRow("foreign extension") << "displayid-extension.bin" << 3;
+}
+
+void TestMainWindow::opensFromCommandLine()
+{
+    QFETCH(QString, file);
+    QFETCH(int, tabCount);
+    const QString path = dataPath(file);
+    QVERIFY(window->openFile(path.toLocal8Bit().constData()));
+    settle(*answerer);
+
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + path);
+    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(readAll(path)));
+    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(path)));
+    QVERIFY(tabs()->isVisible());
+    QCOMPARE(tabs()->count(), tabCount);
+    QCOMPARE(tabs()->currentIndex(), 0);
+    QCOMPARE(action("actionCEA_861_EB")->isChecked(), tabCount == 4);
+    if (tabCount == 4)
+        QCOMPARE(tabs()->tabText(2), QString("CEA Extension"));
+    QVERIFY(action("actionSave")->isEnabled());
+    QVERIFY(action("actionSave_As")->isEnabled());
+    QVERIFY(action("actionExport_Hexa_Array")->isEnabled());
+    // An unchanged image closes without a question.
+    QVERIFY(window->close());
+}
+
+void TestMainWindow::loadWarnings_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("erased");
+    QTest::newRow("checksum")
+        << "cea-bad-checksum.bin"
+        << "CEA Extension data block has a checksum error. The CEA data will be erased" << true;
+    QTest::newRow("padding") << "cea-full-no-padding.bin"
+                             << "CEA Extension data block has a padding error." << false;
+}
+
+void TestMainWindow::loadWarnings()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, warning);
+    QFETCH(bool, erased);
+    const QByteArray image = imageOf(readAll(dataPath(file)));
+    answerer->expect(clickButton(QMessageBox::Ok));
+    QVERIFY(window->openFile(dataPath(file).toLocal8Bit().constData()));
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].title, QString("Warning"));
+    QCOMPARE(answerer->seen[0].text, warning);
+
+    QCOMPARE(bytes(window->getReferenceBytes()), image);
+    const QByteArray working = bytes(window->getWorkingBytes());
+    if (erased) {
+        // What the user was told is what the working image holds.
+        QCOMPARE(working.mid(128), QByteArray(128, '\0'));
+        QCOMPARE(working.left(128), image.left(128));
+        QCOMPARE(tabs()->count(), 3);
+    } else {
+        QCOMPARE(working, image);
+        QCOMPARE(tabs()->count(), 4);
+    }
+}
+
+void TestMainWindow::shortFileStartsFromZeros()
+{
+    openWindow(dataPath("hdmi-tv.bin"));
+    const QByteArray base = readAll(dataPath("analog-1.3.bin"));
+    QCOMPARE(base.size(), 128);
+    openWindow(dataPath("analog-1.3.bin"));
+    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(base));
+    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(base));
+    QCOMPARE(tabs()->count(), 3);
+    QVERIFY(!action("actionCEA_861_EB")->isChecked());
+}
+
+void TestMainWindow::refusesBadFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("empty file") << "empty" << "EDID error";
+    QTest::newRow("127 bytes") << "short" << "EDID error";
+    QTest::newRow("text with 7 rows") << "shorttext" << "EDID error";
+    QTest::newRow("bad checksum") << "checksum" << "EDID error";
+    QTest::newRow("5 MB text of noise") << "bigtext" << "EDID error";
+    QTest::newRow("directory") << "directory" << "Warning";
+    QTest::newRow("missing file") << "missing" << "Warning";
+}
+
+void TestMainWindow::refusesBadFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, title);
+    const QString shown = dataPath("analog-1.3.bin");
+    openWindow(shown);
+    const QByteArray valid = readAll(dataPath("hdmi-tv.bin"));
+    QString path = tmp->filePath("bad.bin");
+    if (kind == "empty") {
+        writeAll(path, QByteArray());
+    } else if (kind == "short") {
+        writeAll(path, valid.left(127));
+    } else if (kind == "shorttext") {
+        path = tmp->filePath("short.dat");
+        QByteArray text = expectedExport(valid);
+        // Three header lines and seven data rows.
+        writeAll(path, text.left(13 + 2 * 54 + 7 * 54));
+    } else if (kind == "checksum") {
+        QByteArray image = valid;
+        image[20] = static_cast<char>(image[20] ^ 1);
+        writeAll(path, image);
+    } else if (kind == "bigtext") {
+        path = tmp->filePath("big.dat");
+        writeAll(path, QByteArray(5 * 1024 * 1024, 'Z'));
+    } else if (kind == "directory") {
+        path = tmp->filePath("folder.bin");
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        path = tmp->filePath("missing/none.bin");
+    }
+    const QByteArray before = bytes(window->getWorkingBytes());
+    const bool saveEnabled = action("actionSave")->isEnabled();
+
+    answerer->expect(clickButton(QMessageBox::Ok));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!window->openFile(path.toLocal8Bit().constData()));
+    settle(*answerer);
+    QVERIFY(clock.elapsed() < 3000);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].title, title);
+    if (title == "Warning")
+        QVERIFY2(answerer->seen[0].text.contains(path), qPrintable(answerer->seen[0].text));
+    else
+        QCOMPARE(answerer->seen[0].text,
+                 QString("QB DUZO Vozevu cannot display EDID data. The selected file might be "
+                         "corrupted or invalid"));
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + shown);
+    QCOMPARE(bytes(window->getWorkingBytes()), before);
+    QCOMPARE(bytes(window->getReferenceBytes()), before);
+    QCOMPARE(action("actionSave")->isEnabled(), saveEnabled);
+}
+
+void TestMainWindow::largeRawFileReadsFirstBlocks()
+{
+    const QByteArray valid = readAll(dataPath("hdmi-tv.bin"));
+    QByteArray big = valid;
+    big.append(QByteArray(5 * 1024 * 1024, '\x5A'));
+    const QString path = tmp->filePath("big.bin");
+    writeAll(path, big);
+    QElapsedTimer clock;
+    clock.start();
+    openWindow(path);
+    QVERIFY(clock.elapsed() < 3000);
+    QCOMPARE(bytes(window->getReferenceBytes()), valid);
+    QCOMPARE(bytes(window->getWorkingBytes()), valid);
+}
+
+void TestMainWindow::dropOpensEachFile()
+{
+    const QString bad = tmp->filePath("bad.bin");
+    writeAll(bad, QByteArray(256, '\x11'));
+    const QString first = dataPath("analog-1.3.bin");
+    const QString third = dataPath("displayport-1.4.bin");
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(bad), QUrl::fromLocalFile(third)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+
+    answerer->expect(clickButton(QMessageBox::Ok));
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].title, QString("EDID error"));
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + third);
+    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(third)));
+
+    // A drag without addresses is refused.
+    QMimeData text;
+    text.setText("00 FF FF");
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(window.get(), &refused);
+    QVERIFY(!refused.isAccepted());
+}
+
+void TestMainWindow::exportThenImportIsExact()
+{
+    const QString source = dataPath("hdmi-tv.bin");
+    const QByteArray image = imageOf(readAll(source));
+    openWindow(source);
+
+    const QString exported = tmp->filePath("hdmi.dat");
+    answerer->expect(chooseFile(exported));
+    action("actionExport_Hexa_Array")->trigger();
+    settle(*answerer);
+    const QByteArray text = readAll(exported);
+    QCOMPARE(text.size(), 985);
+    QCOMPARE(text, expectedExport(image));
+    QVERIFY(text.startsWith("EDID BYTES:\r\n0x   00 01 02"));
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
+
+    // Start from another image so the import has something to replace.
+    openWindow(dataPath("analog-1.3.bin"));
+    answerer->expect(chooseFile(exported));
+    action("actionImport")->trigger();
+    settle(*answerer);
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + exported);
+    QCOMPARE(bytes(window->getReferenceBytes()), image);
+    QCOMPARE(bytes(window->getWorkingBytes()), image);
+    QVERIFY(!action("actionSave")->isEnabled());
+    QVERIFY(!action("actionSaveTool")->isEnabled());
+    QVERIFY(action("actionSave_As")->isEnabled());
+
+    // Lower-case digits and bare line feeds read the same bytes.
+    QByteArray loose = text.toLower();
+    loose.replace("\r\n", "\n");
+    const QString loosePath = tmp->filePath("loose.edid");
+    writeAll(loosePath, loose);
+    openWindow(dataPath("analog-1.3.bin"));
+    openWindow(loosePath);
+    QCOMPARE(bytes(window->getWorkingBytes()), image);
+}
+
+void TestMainWindow::saveWritesImage()
+{
+    openWindow(dataPath("analog-1.3.bin"));
+    const QByteArray image = bytes(window->getWorkingBytes());
+    const QString target = tmp->filePath("copy");
+    answerer->expect(chooseFile(target));
+    action("actionSave_As")->trigger();
+    settle(*answerer);
+    const QString written = target + ".bin";
+    QCOMPARE(readAll(written), image);
+    QCOMPARE(readAll(written).size(), 256);
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + written);
+
+    // Save rewrites the same file, and the saved image counts as unchanged.
+    editImage();
+    action("actionSave")->trigger();
+    settle(*answerer);
+    QCOMPARE(readAll(written), bytes(window->getWorkingBytes()));
+    QCOMPARE(bytes(window->getReferenceBytes()), bytes(window->getWorkingBytes()));
+    QVERIFY(window->close());
+}
+
+void TestMainWindow::failedSaveChangesNothing_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("inside a missing folder") << "missing/folder/out.bin";
+    QTest::newRow("a folder") << "folder.bin";
+}
+
+void TestMainWindow::failedSaveChangesNothing()
+{
+    QFETCH(QString, target);
+    QVERIFY(QDir().mkdir(tmp->filePath("folder.bin")));
+    const QString source = dataPath("analog-1.3.bin");
+    openWindow(source);
+    editImage();
+    const QByteArray reference = bytes(window->getReferenceBytes());
+    const QByteArray working = bytes(window->getWorkingBytes());
+    QVERIFY(reference != working);
+
+    const QString path = tmp->filePath(target);
+    answerer->expect(chooseFile(path));
+    answerer->expect(clickButton(QMessageBox::Ok));
+    action("actionSave_As")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.last().title, QString("Warning"));
+    QVERIFY(answerer->seen.last().text.contains(path));
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
+    QCOMPARE(bytes(window->getReferenceBytes()), reference);
+    QCOMPARE(bytes(window->getWorkingBytes()), working);
+
+    // Export detects the failure the same way.
+    answerer->expect(chooseFile(path));
+    answerer->expect(clickButton(QMessageBox::Ok));
+    action("actionExport_Hexa_Array")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.last().title, QString("Warning"));
+    QCOMPARE(bytes(window->getReferenceBytes()), reference);
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
+}
+
+void TestMainWindow::unsavedQuestionOnlyWhenChanged()
+{
+    openWindow(dataPath("displayport-1.4.bin"));
+    // Unchanged: New asks nothing before its own dialog.
+    answerer->expect(chooseRevision(0));
+    action("actionNew")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QVERIFY(answerer->seen[0].title != "File edited");
+
+    switchRevision(3, true);
+    answerer->seen.clear();
+    answerer->expect(clickButton(QMessageBox::Cancel));
+    QVERIFY(!window->close());
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    const SeenBox box = answerer->seen[0];
+    QCOMPARE(box.title, QString("File edited"));
+    QCOMPARE(box.text, QString("The document has been modified"));
+    QCOMPARE(box.informative, QString("Would you like to save changes?"));
+    QCOMPARE(box.buttons.size(), 3);
+    QVERIFY(box.buttons.contains("Yes") && box.buttons.contains("No")
+            && box.buttons.contains("Cancel"));
+    QVERIFY(window->isVisible());
+
+    // Switching back makes the images equal again: nothing to ask.
+    switchRevision(4, true);
+    QCOMPARE(bytes(window->getReferenceBytes()), bytes(window->getWorkingBytes()));
+    answerer->seen.clear();
+    switchRevision(3, true);
+    answerer->expect(clickButton(QMessageBox::No));
+    QVERIFY(window->close());
+    settle(*answerer);
+    QCOMPARE(answerer->seen.last().title, QString("File edited"));
+}
+
+void TestMainWindow::yesThenCancelledSaveAsKeepsImage()
+{
+    const QString source = dataPath("analog-1.3.bin");
+    openWindow(source);
+    editImage();
+    const QByteArray working = bytes(window->getWorkingBytes());
+
+    // Yes, then the Save As dialog is cancelled: Open stops, nothing is lost.
+    answerer->expect(clickButton(QMessageBox::Yes));
+    answerer->expect(chooseFile(QString()));
+    action("actionOpen")->trigger();
+    settle(*answerer);
+    QCOMPARE(bytes(window->getWorkingBytes()), working);
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
+
+    // Yes, then a Save As that fails: closing is refused.
+    answerer->expect(clickButton(QMessageBox::Yes));
+    answerer->expect(chooseFile(tmp->filePath("missing/out.bin")));
+    answerer->expect(clickButton(QMessageBox::Ok));
+    QVERIFY(!window->close());
+    settle(*answerer);
+    QCOMPARE(bytes(window->getWorkingBytes()), working);
+
+    // Yes, then a Save As that succeeds: the command goes on.
+    const QString saved = tmp->filePath("kept.bin");
+    answerer->expect(clickButton(QMessageBox::Yes));
+    answerer->expect(chooseFile(saved));
+    QVERIFY(window->close());
+    settle(*answerer);
+    QCOMPARE(readAll(saved), working);
+}
+
+void TestMainWindow::revisionSwitchRewritesVersionOnly()
+{
+    openWindow(dataPath("displayport-1.4.bin"));
+    auto *rev3 = window->findChild<QRadioButton *>("rev3RB");
+    auto *rev4 = window->findChild<QRadioButton *>("rev4RB");
+    QVERIFY(rev4->isChecked());
+    const QByteArray before = bytes(window->getWorkingBytes());
+
+    // Releasing the current revision asks nothing.
+    QMetaObject::invokeMethod(window.get(), "on_rev4RB_released");
+    QVERIFY(answerer->seen.isEmpty());
+
+    // "No" leaves revision 4 and the bytes as they were.
+    rev3->setChecked(true);
+    switchRevision(3, false);
+    QCOMPARE(answerer->seen[0].title, QString("Switch version"));
+    QCOMPARE(answerer->seen[0].text, QString("Switch to EDID Version 1 Revision 3?"));
+    QCOMPARE(answerer->seen[0].buttons, QStringList({"Yes", "No"}));
+    QVERIFY(rev4->isChecked());
+    QCOMPARE(bytes(window->getWorkingBytes()), before);
+
+    switchRevision(3, true);
+    QVERIFY(rev3->isChecked());
+    const QByteArray after = bytes(window->getWorkingBytes());
+    for (int i = 0; i < 256; ++i) {
+        if (i != 18 && i != 19 && i != 127)
+            QVERIFY2(after[i] == before[i], qPrintable(QString("byte %1").arg(i)));
+    }
+    QCOMPARE(int(static_cast<u8>(after[18])), 1);
+    QCOMPARE(int(static_cast<u8>(after[19])), 3);
+    QCOMPARE(blockSum(after, 0), 0);
+}
+
+void TestMainWindow::forcedRevisionIsApplied()
+{
+    QByteArray image = readAll(dataPath("analog-1.3.bin"));
+    image[19] = 2;
+    fixChecksum(image, 0);
+    const QString path = tmp->filePath("rev2.bin");
+    writeAll(path, image);
+
+    answerer->expect(clickButton(QMessageBox::Yes));
+    window->openFile(path.toLocal8Bit().constData());
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].title, QString("Switch version"));
+    QCOMPARE(answerer->seen[0].text,
+             QString("The Version defined in the EDID Structure is not Supported.\n"
+                     "The Version will be set to 1.4."));
+    QCOMPARE(answerer->seen[0].buttons, QStringList({"Yes"}));
+
+    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(image));
+    const QByteArray working = bytes(window->getWorkingBytes());
+    QCOMPARE(int(working[19]), 4);
+    QCOMPARE(blockSum(working, 0), 0);
+    QVERIFY(window->findChild<QRadioButton *>("rev4RB")->isChecked());
+}
+
+void TestMainWindow::ceaToggleAddsAndRemoves()
+{
+    openWindow(dataPath("analog-1.3.bin"));
+    QAction *cea = action("actionCEA_861_EB");
+    QVERIFY(cea->isEnabled());
+
+    // No extension yet: nothing to ask.
+    cea->trigger();
+    settle(*answerer);
+    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(cea->isChecked());
+    QCOMPARE(tabs()->count(), 4);
+    QCOMPARE(tabs()->currentIndex(), 2);
+    QByteArray working = bytes(window->getWorkingBytes());
+    QCOMPARE(int(working[126]), 1);
+    QCOMPARE(int(working[128]), 2);
+    QCOMPARE(int(working[130]), 4);
+    QCOMPARE(blockSum(working, 0), 0);
+    QCOMPARE(blockSum(working, 128), 0);
+
+    // Off, Cancel: nothing changes.
+    answerer->expect(clickButton(QMessageBox::Cancel));
+    cea->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.last().title, QString("Warning"));
+    QCOMPARE(answerer->seen.last().informative,
+             QString("Do you really want to remove the CEA Extension block and all its data?"));
+    QVERIFY(cea->isChecked());
+    QCOMPARE(tabs()->count(), 4);
+    QCOMPARE(bytes(window->getWorkingBytes()), working);
+
+    // Off, Ok: the extension and its count are gone.
+    answerer->expect(clickButton(QMessageBox::Ok));
+    cea->trigger();
+    settle(*answerer);
+    QVERIFY(!cea->isChecked());
+    QCOMPARE(tabs()->count(), 3);
+    QCOMPARE(tabs()->currentIndex(), 0);
+    working = bytes(window->getWorkingBytes());
+    QCOMPARE(working, bytes(window->getReferenceBytes()));
+}
+
+void TestMainWindow::foreignExtensionNeedsConsent()
+{
+    const QByteArray image = readAll(dataPath("displayid-extension.bin"));
+    openWindow(dataPath("displayid-extension.bin"));
+    QAction *cea = action("actionCEA_861_EB");
+
+    answerer->expect(clickButton(QMessageBox::Cancel));
+    cea->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.last().text, QString("An other extension than CEA has been detected."));
+    QCOMPARE(answerer->seen.last().informative, QString("Replace it by CEA Extension?"));
+    QVERIFY(!cea->isChecked());
+    QCOMPARE(tabs()->count(), 3);
+    QCOMPARE(bytes(window->getWorkingBytes()), image);
+
+    answerer->expect(clickButton(QMessageBox::Ok));
+    cea->trigger();
+    settle(*answerer);
+    QVERIFY(cea->isChecked());
+    const QByteArray working = bytes(window->getWorkingBytes());
+    QCOMPARE(int(working[126]), 1);
+    QCOMPARE(int(working[128]), 2);
+    QCOMPARE(int(working[130]), 4);
+    QCOMPARE(blockSum(working, 128), 0);
+    QCOMPARE(blockSum(working, 0), 0);
+}
+
+void TestMainWindow::foreignExtensionKeptAfterCeaImage()
+{
+    openWindow(dataPath("hdmi-tv.bin"));
+    QVERIFY(action("actionCEA_861_EB")->isChecked());
+    const QString foreign = dataPath("displayid-extension.bin");
+    openWindow(foreign);
+    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(!action("actionCEA_861_EB")->isChecked());
+    QCOMPARE(tabs()->count(), 3);
+    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(foreign)));
+    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(readAll(foreign)));
+}
+
+void TestMainWindow::newImage_data()
+{
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<bool>("fromCea");
+    QTest::newRow("revision 3 on empty window") << 3 << false;
+    QTest::newRow("revision 4 after a CEA image") << 4 << true;
+}
+
+void TestMainWindow::newImage()
+{
+    QFETCH(int, revision);
+    QFETCH(bool, fromCea);
+    if (fromCea)
+        openWindow(dataPath("hdmi-tv.bin"));
+    answerer->expect(chooseRevision(revision));
+    action("actionNew")->trigger();
+    settle(*answerer);
+
+    QCOMPARE(window->windowTitle(), QString("QB DUZO Vozevu - New EDID File"));
+    const QByteArray image = bytes(window->getWorkingBytes());
+    QCOMPARE(image, bytes(window->getReferenceBytes()));
+    QCOMPARE(image.left(8), QByteArray::fromHex("00FFFFFFFFFFFF00"));
+    QCOMPARE(int(image[18]), 1);
+    QCOMPARE(int(image[19]), revision);
+    QCOMPARE(image.mid(20, 5), QByteArray(5, '\0'));
+    QCOMPARE(image.mid(35, 3), QByteArray(3, '\0'));
+    QCOMPARE(int(image[126]), 0);
+    QCOMPARE(blockSum(image, 0), 0);
+    QCOMPARE(image.mid(128), QByteArray(128, '\0'));
+    for (int slot = 1; slot < 4; ++slot)
+        QCOMPARE(image.mid(54 + 18 * slot, 18), QByteArray::fromHex("0000001000") + QByteArray(13, '\0'));
+    QCOMPARE(tabs()->count(), 3);
+    QVERIFY(!action("actionCEA_861_EB")->isChecked());
+    QVERIFY(window->findChild<QRadioButton *>(revision == 3 ? "rev3RB" : "rev4RB")->isChecked());
+
+    // An untitled image is saved through the Save As dialog.
+    answerer->expect(chooseFile(QString()));
+    action("actionSave")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.last().title, QString("Save As"));
+    QVERIFY(window->close());
+}
+
+void TestMainWindow::newCancelledKeepsImage()
+{
+    const QString source = dataPath("analog-1.3.bin");
+    openWindow(source);
+    const QByteArray image = bytes(window->getWorkingBytes());
+    answerer->expect(chooseRevision(0));
+    action("actionNew")->trigger();
+    settle(*answerer);
+    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
+    QCOMPARE(bytes(window->getWorkingBytes()), image);
+    QVERIFY(action("actionSave")->isEnabled());
+}
+
+void TestMainWindow::viewerOutlivesWindows()
+{
+    openWindow(dataPath("hdmi-tv.bin"));
+    HexaViewer *viewer = HexaViewer::getInstance();
+    QVERIFY(window->isAncestorOf(viewer));
+    window.reset();
+    // The single viewer survives the window that showed it.
+    QCOMPARE(HexaViewer::getInstance(), viewer);
+    QVERIFY(viewer->parent() == nullptr);
+
+    for (int round = 0; round < 2; ++round) {
+        window.reset(new MainWindow);
+        window->show();
+        openWindow(dataPath(round ? "displayport-1.4.bin" : "hdr-static-metadata.bin"));
+        QVERIFY(window->isAncestorOf(HexaViewer::getInstance()));
+        window.reset();
+    }
+    window.reset(new MainWindow);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,421 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "ceadetailedtimingdescriptor.h"
+#include "ceaextensionblock.h"
+#include "ceatestutil.h"
+#include "ceahelpblock.h"
+
+namespace {
+
+const char *const warningTitle = "CEA extention warning";
+const char *const warningText =
+    "CEA Extension size exceeded.\nThe blocks in red will not be added to the EDID.";
+
+QByteArray withChecksum(QByteArray ext)
+{
+    unsigned sum = 0;
+    for (int i = 0; i < 127; ++i)
+        sum += static_cast<unsigned char>(ext[i]);
+    ext[127] = static_cast<char>((256 - sum % 256) % 256);
+    return ext;
+}
+
+QByteArray raw(int tag, int payloadSize, char fill)
+{
+    return QByteArray(1, static_cast<char>((tag << 5) | payloadSize)) + QByteArray(payloadSize, fill);
+}
+
+// The page driven as the application's page object drives it.
+struct Page {
+    Images images;
+    CEAExtensionBlock page{nullptr};
+    QScopedPointer<_EDID_CEA_EXTENSION_INFO> info{new _EDID_CEA_EXTENSION_INFO()};
+    int assemblies = 0;
+
+    Page()
+    {
+        QObject::connect(&page, &CEAExtensionBlock::valueChanged, [this]() {
+            const QByteArray data = page.getEDIDData();
+            for (int i = 0; i < 128; ++i)
+                images.working[128 + i] = i < data.size() ? static_cast<unsigned char>(data[i]) : 0;
+            ++assemblies;
+        });
+    }
+    int load(const QByteArray &image)
+    {
+        images.set(image);
+        const int result = EDIDGetExtensionInfo(images.reference.data(), info.data());
+        if (result == 0 || result == 2)
+            page.initFields(info.data(), images.reference.data(), images.working.data());
+        return result;
+    }
+    template <typename T> T *child(const char *name) { return page.findChild<T *>(name); }
+    QListWidget *list() { return child<QListWidget>("listWidget"); }
+    QStringList rows()
+    {
+        QStringList texts;
+        for (int i = 0; i < list()->count(); ++i)
+            texts << list()->item(i)->text();
+        return texts;
+    }
+    void addKind(const QString &name)
+    {
+        QListWidget *types = child<QListWidget>("blockTypeList");
+        QList<QListWidgetItem *> items = types->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        types->setCurrentItem(items.first());
+        child<QPushButton>("addBlockButton")->click();
+    }
+    CEADetailedTimingDescriptor *timingEditor(int row)
+    {
+        return qobject_cast<CEADetailedTimingDescriptor *>(page.getBlocks().value(row));
+    }
+};
+
+} // namespace
+
+class TestCEAExtensionBlock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void loadsEveryBlockInOrder();
+    void assembly_data();
+    void assembly();
+    void overBudget();
+    void versionOneKeepsOnlyTimings();
+    void addAndRemoveSelect();
+    void lateEditingFinishedAfterRemoval();
+    void nativeCountIsFourBits();
+};
+
+// Every sound CEA extension among the sample images.
+void TestCEAExtensionBlock::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    const QStringList files = QDir(VOZEVU_TEST_DATA).entryList({"*.bin"}, QDir::Files, QDir::Name);
+    int rows = 0;
+    for (const QString &file : files) {
+        const QByteArray image = readSample(QFileInfo(file).completeBaseName());
+        if (image.size() < 256 || static_cast<unsigned char>(image[128]) != 0x02)
+            continue;
+        unsigned sum = 0;
+        for (int i = 128; i < 256; ++i)
+            sum += static_cast<unsigned char>(image[i]);
+        if (sum % 256 != 0)
+            continue;
+        QTest::newRow(qPrintable(file)) << image.left(256);
+        ++rows;
+    }
+    QVERIFY(rows >= 5);
+}
+
+void TestCEAExtensionBlock::roundTrip()
+{
+    QFETCH(QByteArray, image);
+    Page p;
+    ModalCloser closer;
+    const int result = p.load(image);
+    QVERIFY(result == 0 || result == 2);
+    const QByteArray file = image.mid(128, 128);
+
+    QCOMPARE(p.page.getEDIDData(), file);
+    QCOMPARE(p.images.extension(p.images.working), file);
+
+    QCheckBox *underscan = p.child<QCheckBox>("underscanCB");
+    underscan->click();
+    QVERIFY(p.images.working[131] != static_cast<unsigned char>(file[3]));
+    underscan->click();
+
+    QCOMPARE(p.page.getEDIDData(), file);
+    QCOMPARE(p.images.extension(p.images.working), file);
+    QVERIFY(p.child<QLabel>("Totalsize")->styleSheet().isEmpty());
+    QVERIFY(closer.titles.isEmpty());
+}
+
+void TestCEAExtensionBlock::loadsEveryBlockInOrder()
+{
+    Page p;
+    // More than ten data blocks (nine blocks and seven reserved header bytes 0x00).
+    p.load(readSample("more-than-ten-blocks"));
+    QCOMPARE(p.rows().size(), 17);
+    QCOMPARE(p.rows().at(9), QStringLiteral("Raw: Reserved (tag 0) (size = 1)"));
+    QVERIFY(p.rows().last().startsWith("Detailed timing (size = 18)"));
+    QCOMPARE(p.list()->currentRow(), 16);
+    QVERIFY(p.page.getBlocks().last()->isVisible() || !p.page.isVisible());
+
+    // Extended tag 6 is HDR static metadata: a data block, not the timing list.
+    p.load(readSample("hdr-static-metadata"));
+    QCOMPARE(p.rows().filter("HDR static metadata (tag 7, ext. tag 6)").size(), 1);
+    QCOMPARE(p.rows().filter("Detailed timing").size(), 1);
+    QCOMPARE(p.timingEditor(p.rows().size() - 1)->tabCount(), 1);
+
+    // A timing whose pixel clock low byte is 0 is still a timing.
+    p.load(readSample("dtd-clock-low-byte-zero"));
+    QVERIFY(p.rows().last().startsWith("Detailed timing (size = 18)"));
+}
+
+void TestCEAExtensionBlock::assembly_data()
+{
+    QTest::addColumn<QByteArray>("image");     // empty: a reset page
+    QTest::addColumn<QByteArray>("expected");  // the 128 assembled bytes
+    QTest::addColumn<int>("total");
+
+    QByteArray empty(128, '\0');
+    empty[0] = 0x02;
+    empty[1] = 0x03;
+    empty[2] = 0x04;
+    QTest::newRow("empty extension") << QByteArray() << withChecksum(empty) << 0;
+
+    const QByteArray video = QByteArray::fromHex("421004");
+    QTest::newRow("one video-like block")
+        << makeImage(video) << makeImage(video).mid(128) << 3;
+
+    // 3 x 32 + 27 bytes: all 123 bytes of offsets 4-126 used.
+    const QByteArray full = raw(3, 31, 'a') + raw(3, 31, 'b') + raw(3, 31, 'c') + raw(1, 26, 'd');
+    QTest::newRow("full 123 bytes") << makeImage(full) << makeImage(full).mid(128) << 123;
+
+    // Blocks and six timings filling the extension to byte 126.
+    const QByteArray timings = QByteArray(18 * 6, char(0x1D));
+    const QByteArray someBlocks = raw(2, 10, 0x10) + raw(7, 3, 0x05);
+    QTest::newRow("blocks then timings")
+        << makeImage(someBlocks, timings) << makeImage(someBlocks, timings).mid(128) << 123;
+
+    // An extended-tag block without payload, then one whose length runs past
+    // the collection: kept with the bytes it really has.
+    QByteArray cut = makeImage(QByteArray::fromHex("e03f010203"));
+    QByteArray cutExpected = makeImage(QByteArray::fromHex("e023010203")).mid(128);
+    QTest::newRow("length past collection") << cut << cutExpected << 5;
+
+    // Offset byte beyond the block: the collection stops before the checksum.
+    QByteArray wide = makeImage(QByteArray());
+    wide[130] = char(0xFF);
+    for (int i = 132; i < 255; ++i)
+        wide[i] = char(0x20);  // 123 empty audio blocks
+    unsigned sum = 0;
+    for (int i = 128; i < 255; ++i)
+        sum += static_cast<unsigned char>(wide[i]);
+    wide[255] = static_cast<char>((256 - sum % 256) % 256);
+    QByteArray wideExpected = wide.mid(128);
+    wideExpected[2] = 127;
+    QTest::newRow("offset past the end") << wide << withChecksum(wideExpected) << 123;
+}
+
+void TestCEAExtensionBlock::assembly()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, total);
+
+    Page p;
+    ModalCloser closer;
+    if (image.isEmpty())
+        p.page.resetFields(p.images.reference.data(), p.images.working.data());
+    else
+        QCOMPARE(p.load(image), 0);
+    QCOMPARE(p.page.getEDIDData(), expected);
+    QCOMPARE(p.child<QLabel>("Totalsize")->text(), QStringLiteral("Total size = %1/123").arg(total));
+    QVERIFY(p.child<QLabel>("Totalsize")->styleSheet().isEmpty());
+    QVERIFY(closer.titles.isEmpty());
+}
+
+void TestCEAExtensionBlock::overBudget()
+{
+    Page p;
+    ModalCloser closer;
+    const QByteArray blocks = raw(3, 31, 'a') + raw(3, 31, 'b') + raw(3, 31, 'c');
+    QCOMPARE(p.load(makeImage(blocks)), 0);
+
+    // While the box is open, a late edit asks for the bytes again: no second box.
+    int nested = 0;
+    closer.whileOpen = [&]() {
+        QCOMPARE(p.page.getEDIDData().size(), 128);
+        ++nested;
+    };
+
+    p.addKind("Detailed timing");
+    CEADetailedTimingDescriptor *timings = p.timingEditor(3);
+    QVERIFY(timings);
+    QCOMPARE(p.list()->currentRow(), 3);
+    QPushButton *addTab = timings->findChild<QPushButton *>("addDTDTabButton");
+    addTab->click();
+    addTab->click();
+
+    QCOMPARE(closer.titles, QStringList({warningTitle}));
+    QCOMPARE(closer.texts, QStringList({warningText}));
+    QCOMPARE(nested, 1);
+    QLabel *total = p.child<QLabel>("Totalsize");
+    QCOMPARE(total->text(), QStringLiteral("Total size = 132/123"));
+    QCOMPARE(total->styleSheet(), QStringLiteral("QLabel { background-color : red; color : Black; }"));
+    QCOMPARE(p.rows().at(3), QStringLiteral("Detailed timing (size = 36)"));
+    QCOMPARE(p.list()->item(3)->background().color(), QColor(Qt::red));
+    QCOMPARE(p.list()->item(3)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(p.list()->item(0)->background().color(), QColor(33, 33, 33));
+    QCOMPARE(p.list()->item(0)->foreground().color(), QColor(Qt::white));
+
+    // The rejected timings are left out; the blocks that fit are written.
+    const QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(ext, makeImage(blocks).mid(128));
+    QCOMPARE(p.images.extension(p.images.working), ext);
+
+    // A later block is rejected too, even an empty one; no second box.
+    p.addKind("Detailed timing");
+    QCOMPARE(p.list()->item(4)->background().color(), QColor(Qt::red));
+    QCOMPARE(closer.titles.size(), 1);
+
+    // Removing the big timing list brings everything back within the budget.
+    p.list()->setCurrentRow(3);
+    p.child<QPushButton>("removeBlockButton")->click();
+    QVERIFY(total->styleSheet().isEmpty());
+    QCOMPARE(total->text(), QStringLiteral("Total size = 96/123"));
+    for (int i = 0; i < p.list()->count(); ++i)
+        QCOMPARE(p.list()->item(i)->background().color(), QColor(33, 33, 33));
+
+    // Going beyond again shows the box again.
+    p.list()->setCurrentRow(3);
+    timings = p.timingEditor(3);
+    for (int i = 0; i < 2; ++i)
+        timings->findChild<QPushButton *>("addDTDTabButton")->click();
+    QCOMPARE(closer.titles.size(), 2);
+}
+
+void TestCEAExtensionBlock::versionOneKeepsOnlyTimings()
+{
+    Page p;
+    const QByteArray image = readSample("hdmi-tv");
+    p.load(image);
+    const QByteArray file = image.mid(128, 128);
+    const int d = static_cast<unsigned char>(file[2]);
+    const int blockRows = p.rows().size() - 1;
+
+    p.child<QRadioButton>("version1RB")->click();
+    QListWidget *types = p.child<QListWidget>("blockTypeList");
+    QCOMPARE(types->count(), 1);
+    QCOMPARE(types->item(0)->text(), QStringLiteral("Detailed timing"));
+    QVERIFY(!p.child<QWidget>("monitorSupportWidget")->isEnabled());
+    QVERIFY(!p.child<QSpinBox>("nativeDTDSB")->isEnabled());
+    for (int i = 0; i < blockRows; ++i)
+        QVERIFY(p.list()->item(i)->isHidden());
+
+    QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(int(ext[1]), 1);
+    QCOMPARE(int(ext[2]), 4);
+    QCOMPARE(int(ext[3]), 0);
+    QCOMPARE(ext.mid(4, 72), file.mid(d, 72));
+    QCOMPARE(p.images.extension(p.images.working), ext);
+
+    // Version 3 brings the blocks back with their data.
+    p.child<QRadioButton>("version3RB")->click();
+    QCOMPARE(types->count(), 13);
+    ext = p.page.getEDIDData();
+    QCOMPARE(int(ext[2]), d);
+    QCOMPARE(ext.mid(4, d - 4 + 72), file.mid(4, d - 4 + 72));
+    for (int i = 0; i < p.list()->count(); ++i)
+        QVERIFY(!p.list()->item(i)->isHidden());
+}
+
+void TestCEAExtensionBlock::addAndRemoveSelect()
+{
+    Page p;
+    p.page.resetFields(p.images.reference.data(), p.images.working.data());
+    p.page.show();
+    QLabel *tutorial = p.child<QLabel>("noBlockLabel");
+    ceaHelpBlock *help = p.page.findChild<ceaHelpBlock *>();
+    QVERIFY(tutorial->isVisible());
+
+    // Nothing selected in the type list: nothing added.
+    p.child<QListWidget>("blockTypeList")->setCurrentRow(-1);
+    const int before = p.assemblies;
+    p.child<QPushButton>("addBlockButton")->click();
+    QCOMPARE(p.page.getBlocks().size(), 0);
+    QCOMPARE(p.assemblies, before);
+
+    p.addKind("Detailed timing");
+    p.addKind("Detailed timing");
+    QCOMPARE(p.list()->currentRow(), 1);
+    QVERIFY(p.page.getBlocks().at(1)->isVisible());
+    QVERIFY(!p.page.getBlocks().at(0)->isVisible());
+    QVERIFY(!tutorial->isVisible());
+
+    // The help button shows the panel; removing the last row selects the new last.
+    QToolButton *helpButton = p.page.getBlocks().at(1)->findChild<QToolButton *>("helpButton");
+    helpButton->click();
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->helpText(), p.page.getBlocks().at(1)->getHelpMessage());
+    p.child<QPushButton>("removeBlockButton")->click();
+    QCOMPARE(p.page.getBlocks().size(), 1);
+    QCOMPARE(p.list()->currentRow(), 0);
+    QVERIFY(!help->isVisible());
+
+    p.child<QPushButton>("removeBlockButton")->click();
+    QCOMPARE(p.list()->count(), 0);
+    QVERIFY(tutorial->isVisible());
+    QVERIFY(!help->isVisible());
+    QVERIFY(!tutorial->pixmap(Qt::ReturnByValue).isNull());
+
+    // Removing with nothing selected does nothing.
+    const int count = p.assemblies;
+    p.child<QPushButton>("removeBlockButton")->click();
+    QCOMPARE(p.assemblies, count);
+}
+
+// A timing field holding the focus when its block goes must not reach the page.
+void TestCEAExtensionBlock::lateEditingFinishedAfterRemoval()
+{
+    for (int viaReset = 0; viaReset < 2; ++viaReset) {
+        Page p;
+        ModalCloser closer;
+        p.load(readSample("hdmi-tv"));
+        p.page.show();
+        QApplication::setActiveWindow(&p.page);
+        QVERIFY(QTest::qWaitForWindowActive(&p.page));
+
+        const int last = p.list()->count() - 1;
+        QCOMPARE(p.list()->currentRow(), last);
+        QTabWidget *tabs = p.timingEditor(last)->findChild<QTabWidget *>("tabDTD");
+        QLineEdit *field = tabs->currentWidget()->findChild<QLineEdit *>("hImSizeField");
+        QVERIFY(field);
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        field->setText("7");
+
+        const int before = p.assemblies;
+        if (viaReset)
+            p.page.resetFields(p.images.reference.data(), p.images.working.data());
+        else
+            p.child<QPushButton>("removeBlockButton")->click();
+        QCOMPARE(p.assemblies, before + (viaReset ? 0 : 1));
+        const QByteArray ext = p.page.getEDIDData();
+        QCOMPARE(ext.size(), 128);
+        if (!viaReset)
+            QCOMPARE(ext.mid(4, 35), readSample("hdmi-tv").mid(132, 35));
+    }
+}
+
+void TestCEAExtensionBlock::nativeCountIsFourBits()
+{
+    Page p;
+    p.load(readSample("hdmi-tv"));
+    QSpinBox *count = p.child<QSpinBox>("nativeDTDSB");
+    QCOMPARE(count->value(), 1);
+    QCOMPARE(count->maximum(), 15);
+    count->setValue(15);
+    emit count->editingFinished();
+    QCOMPARE(p.images.working[131] & 0x0F, 15);
+    QCOMPARE(p.images.working[131] & 0xF0, 0x70);
+}
+
+QTEST_MAIN(TestCEAExtensionBlock)
+#include "tst_ceaextensionblock.moc"
