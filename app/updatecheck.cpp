@@ -72,6 +72,17 @@ Document read(const QByteArray &body)
     return doc;
 }
 
+bool readReply(QNetworkReply *reply, Document *doc)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return false;
+    const QByteArray body = reply->read(maxDocumentSize + 1);
+    if (body.size() > maxDocumentSize)
+        return false;
+    *doc = read(body);
+    return true;
+}
+
 Answer decide(const QString &version, const QString &lastShown, bool manual, bool *store)
 {
     const bool newer =

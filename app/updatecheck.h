@@ -36,6 +36,10 @@ QNetworkReply *request(QNetworkAccessManager *manager);
 // Reads Id, Name, Version and Url; version defaults to the program's own.
 Document read(const QByteArray &body);
 
+// The answer's document; false on a network error or a body larger than
+// maxDocumentSize.
+bool readReply(QNetworkReply *reply, Document *doc);
+
 enum class Answer { Nothing, UpToDate, Announce };
 
 // What to show for a document whose id matched. `manual` is true once the

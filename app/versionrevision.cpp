@@ -28,10 +28,10 @@ void VersionRevision::initFields(_EDID_VERSION_REVISION record, u8 *reference, u
 
 bool VersionRevision::displayConfirmBox(std::string text)
 {
-    QMessageBox::StandardButton answer = QMessageBox::question(
-        nullptr, "Switch version", QString::fromStdString(text),
-        QMessageBox::StandardButtons(QMessageBox::Yes), QMessageBox::No);
-    return answer != QMessageBox::No;
+    // A notice with a single Yes button: there is nothing to refuse.
+    QMessageBox box(QMessageBox::Question, "Switch version", QString::fromStdString(text),
+                    QMessageBox::Yes);
+    return box.exec() != QMessageBox::No;
 }
 
 void VersionRevision::updateVersionRevision(u8 *reference, u8 *working)

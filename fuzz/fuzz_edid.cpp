@@ -118,7 +118,55 @@ void exerciseFormats(const Byte* img)
 // the other extension readers) are called here, on the same images.
 void decodeExtension(const Byte* img)
 {
-    (void)img;
+    // As it is, then with the CEA tag and a valid checksum so that the walks run.
+    Byte ext[256];
+    memcpy(ext, img, sizeof ext);
+    for (int pass = 0; pass < 2; ++pass) {
+        _EDID_CEA_EXTENSION_INFO info;
+        memset(&info, 0, sizeof info);
+        const int32_t result = EDIDGetExtensionInfo(ext, &info);
+        use(result);
+        if (result == 0 || result == 2) {
+            // Every recorded byte lies inside the extension, before its checksum.
+            for (const _EDID_CEA_DATA_BLOCK_INFO& b : info.dataBlocks) {
+                if (b.tag == 0)
+                    break;
+                if (b.length < 0 || b.payload + b.length > ext + 255)
+                    __builtin_trap();
+                use(b.payload, size_t(b.length));
+            }
+            if (info.dtds.length < 0 || info.dtds.payload + 18 * info.dtds.length > ext + 255)
+                __builtin_trap();
+            use(info.dtds.payload, 18 * size_t(info.dtds.length));
+        }
+        for (int tag = 0; tag < 8; ++tag) {
+            unsigned char* header = nullptr;
+            unsigned int offset = 0;
+            if (EDIDSearchBlockTypeLL(ext, tag, ext[133], &header, &offset))
+                use(*header);
+            use(offset);
+            use(EDIDSearchBlockSize(ext, tag, ext[134]));
+        }
+        use(EDIDGetCEANumberOfUnusedBytes(ext));
+
+        // The block editors on a copy: nothing outside the extension changes.
+        Byte work[256];
+        memcpy(work, ext, sizeof work);
+        const int tag = ext[0] & 7;
+        EDIDUpdateCEABlock(img, ext[1] & 0x3F, work, tag, ext[2]);
+        EDIDAddCEASubBlock(work, ext[3] & 0x1F, tag, ext[2]);
+        EDIDDeleteCEABlock(work, ext[4] & 0x3F, tag, ext[2]);
+        EDIDAddCEABlock(work, ext[5], ext[2]);
+        EDIDDeleteFullCEABlock(work, tag, ext[2]);
+        if (memcmp(work, ext, 128) != 0)
+            __builtin_trap();
+
+        ext[128] = 0x02;
+        Byte sum = 0;
+        for (int i = 128; i < 255; ++i)
+            sum = Byte(sum + ext[i]);
+        ext[255] = Byte(0x100 - sum);
+    }
 }
 // ---------------------------------------------------------------------------
 

@@ -111,18 +111,7 @@ void DisplayFeatureSupport::updateDisplayParameters()
     record.standby = standby;
     record.suspend = suspend;
     record.activeOff = activeOff;
-    if (analog) {
-        record.kind = kColourType;
-        record.value = colorType;
-    } else if (revision == 4) {
-        record.kind = kColourEncodings;
-        record.value = colorEncoding;
-    } else {
-        // Nothing here edits bits 4-3 of a digital input outside revision 4:
-        // write them back as they stand in the image.
-        record.kind = kColourEncodings;
-        record.value = support.working() ? (support.working()[24] >> 3) & 3 : 0;
-    }
+    codeColour(record, analog, revision, colorType, colorEncoding, support.working());
     record.sRGB = sRGB;
     record.continuousFrequency = continuousFrequency;
     record.preferredTimingMode = preferredTimingMode;
@@ -130,6 +119,21 @@ void DisplayFeatureSupport::updateDisplayParameters()
     const _EDID_FEATURE_SUPPORT section = record;
     support.writeSection([section](Byte *image) { EDIDUpdateFeatureSupport(section, image); }, 20, 25,
                          &HexaViewer::setDisplayParamsStringInfo, getStringInfo());
+}
+
+void DisplayFeatureSupport::codeColour(_EDID_FEATURE_SUPPORT &record, bool analog, Word revision,
+                                       int32_t colourType, int32_t colourEncoding, const Byte *working)
+{
+    if (analog) {
+        record.kind = kColourType;
+        record.value = colourType;
+    } else if (revision == 4) {
+        record.kind = kColourEncodings;
+        record.value = colourEncoding;
+    } else {
+        record.kind = kColourEncodings;  // the code that writes bits 4-3 unchanged
+        record.value = working ? (working[24] >> 3) & 3 : 0;
+    }
 }
 
 StringInfo DisplayFeatureSupport::getStringInfo()

@@ -27,6 +27,13 @@ public:
     StringInfo getStringInfo();
     QString isCheckedToString(QCheckBox *box);
 
+    // Sets the record's colour coding (kind, value) for the writer: the colour
+    // type of an analog input, the encodings of a digital one at revision 4,
+    // and bits 4-3 as the working image holds them for a digital input at any
+    // other revision, where nothing edits them.
+    static void codeColour(_EDID_FEATURE_SUPPORT &record, bool analog, Word revision, int32_t colourType,
+                           int32_t colourEncoding, const Byte *working);
+
 public slots:
     void initFields(T_EDID_FEATURE_SUPPORT featureSupport, Byte *reference, Byte *working);
     void resetFields(Byte *reference, Byte *working);

@@ -13,14 +13,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Format error");
 
-// Range and messages of an aspect ratio per orientation.
-struct RatioRange
-{
-    double minimum;
-    double maximum;
-    const char *fieldMessage;
-    const char *buttonMessage;
-};
+using RatioRange = DisplayScreenSize::RatioRange;
 
 const RatioRange kLandscape = {1.00, 3.54,
                                "In Landscape Orientation, Aspect Ratio must be in range of 1.00 to 3.54",
@@ -30,6 +23,11 @@ const RatioRange kPortrait = {0.28, 0.99,
                               "Aspect Ratio not in range for Portrait Orientation"};
 
 } // namespace
+
+const DisplayScreenSize::RatioRange &DisplayScreenSize::ratioRange(uint32_t kind)
+{
+    return kind == Portrait ? kPortrait : kLandscape;
+}
 
 DisplayScreenSize::DisplayScreenSize(QWidget *parent)
     : QGroupBox(parent), ui(new Ui::DisplayScreenSize), support(this),
@@ -176,7 +174,7 @@ void DisplayScreenSize::displayText(QLineEdit *field, QVariant value)
 
 Word DisplayScreenSize::checkedRatio(uint32_t orientation, bool fromOrientationButton)
 {
-    const RatioRange &range = orientation == Portrait ? kPortrait : kLandscape;
+    const RatioRange &range = ratioRange(orientation);
     const QVariant accepted = detectFormatError(
         ui->ratioField, PanelSupport::readDouble(ui->ratioField), range.minimum, range.maximum,
         fromOrientationButton ? range.buttonMessage : range.fieldMessage);

@@ -34,6 +34,16 @@ public:
                                std::string message);
     void displayText(QLineEdit *field, QVariant value);
 
+    // Range and messages of an aspect ratio in one orientation (kind 1 or 2).
+    struct RatioRange
+    {
+        double minimum;
+        double maximum;
+        const char *fieldMessage;   // the ratio field finished
+        const char *buttonMessage;  // an orientation or the aspect-ratio mode chosen
+    };
+    static const RatioRange &ratioRange(uint32_t kind);
+
 public slots:
     void initFields(T_EDID_SCREEN_SIZE_RATIO screenSize, Byte *reference, Byte *working);
     void resetFields(Byte *reference, Byte *working);

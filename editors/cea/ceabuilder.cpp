@@ -7,13 +7,14 @@ CEABuilder::CEABuilder()
 {
 }
 
-CEABlock *CEABuilder::make(CEABlockType t)
+// Each block kind's editor is created here; a kind without a case is loaded
+// and kept byte for byte by the raw editor.
+CEABlock *CEABuilder::make(int t)
 {
     switch (t) {
     case CEA_DETAILED_TIMING:
         return new CEADetailedTimingDescriptor(nullptr);
     default:
-        // Kinds whose editor is not available are kept by the raw editor.
         return nullptr;
     }
 }

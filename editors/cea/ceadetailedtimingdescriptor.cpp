@@ -10,7 +10,7 @@ const int dtdSize = 18;
 }
 
 CEADetailedTimingDescriptor::CEADetailedTimingDescriptor(CEABlock *parent)
-    : CEABlock(parent), ui(new Ui::CEADetailedTimingDescriptor), loading(false)
+    : CEABlock(parent), ui(new Ui::CEADetailedTimingDescriptor)
 {
     ui->setupUi(this);
     type = CEA_DETAILED_TIMING;
@@ -46,11 +46,7 @@ void CEADetailedTimingDescriptor::initFields(_EDID_CEA_DATA_BLOCK_INFO info,
         on_addDTDTabButton_clicked();
         _CEA_DETAILED_TIMINGS bytes;
         std::memcpy(bytes.bytes, info.payload + stride * i, dtdSize);
-        loading = true;
         dtdTabs.last()->initFields(bytes, reference, working, i, true);
-        loading = false;
-        loadedBytes.last() = QByteArray(reinterpret_cast<const char *>(bytes.bytes), dtdSize);
-        emit valueChanged();
     }
 }
 
@@ -58,24 +54,16 @@ void CEADetailedTimingDescriptor::resetFields(unsigned char *reference, unsigned
 {
     this->reference = reference;
     this->working = working;
-    loading = true;
-    for (int i = 0; i < dtdTabs.size(); ++i) {
+    for (int i = 0; i < dtdTabs.size(); ++i)
         dtdTabs[i]->resetFields(reference, working, i, true);
-        loadedBytes[i].clear();
-    }
-    loading = false;
     updateEDID();
 }
 
 QByteArray CEADetailedTimingDescriptor::getEDIDData()
 {
     QByteArray data;
-    for (int i = 0; i < dtdTabs.size(); ++i) {
-        if (!loadedBytes.at(i).isEmpty())
-            data += loadedBytes.at(i);
-        else
-            data += dtdTabs.at(i)->getEdidData().leftJustified(dtdSize, '\0', true);
-    }
+    for (DetailedTimings *panel : dtdTabs)
+        data += panel->getEdidData().leftJustified(dtdSize, '\0', true);
     return data;
 }
 
@@ -87,13 +75,9 @@ void CEADetailedTimingDescriptor::on_addDTDTabButton_clicked()
 {
     const int n = dtdTabs.size();
     DetailedTimings *panel = new DetailedTimings(nullptr);
-    loading = true;
     panel->resetFields(reference, working, n, true);
-    loading = false;
-    connect(panel, &DetailedTimings::valueChanged, this,
-            &CEADetailedTimingDescriptor::onTimingEdited);
+    connect(panel, &DetailedTimings::valueChanged, this, &CEABlock::onSubBlockValueChanged);
     dtdTabs.append(panel);
-    loadedBytes.append(QByteArray());
     ui->tabDTD->addTab(panel, QStringLiteral("DTD %1").arg(n + 1));
     emit valueChanged();
 }
@@ -103,7 +87,6 @@ void CEADetailedTimingDescriptor::on_delDTDTabButton_clicked()
     const int i = ui->tabDTD->currentIndex();
     if (i >= 0 && i < dtdTabs.size()) {
         DetailedTimings *panel = dtdTabs.takeAt(i);
-        loadedBytes.removeAt(i);
         // No late edit of the panel may reach the block once it is gone.
         panel->disconnect(this);
         ui->tabDTD->removeTab(i);
@@ -118,16 +101,6 @@ void CEADetailedTimingDescriptor::on_helpButton_clicked(bool checked)
 {
     helpVisible = checked;
     emit displayHelp(checked);
-}
-
-void CEADetailedTimingDescriptor::onTimingEdited()
-{
-    if (loading)
-        return;
-    const int i = dtdTabs.indexOf(qobject_cast<DetailedTimings *>(sender()));
-    if (i >= 0)
-        loadedBytes[i].clear();
-    onSubBlockValueChanged();
 }
 
 void CEADetailedTimingDescriptor::retitleTabs()

@@ -36,17 +36,12 @@ private slots:
     void on_addDTDTabButton_clicked();
     void on_delDTDTabButton_clicked();
     void on_helpButton_clicked(bool checked);
-    void onTimingEdited();
 
 private:
     void retitleTabs();
 
     Ui::CEADetailedTimingDescriptor *ui;
     QList<DetailedTimings *> dtdTabs;
-    // Bytes of each loaded descriptor, written back as read until its tab is
-    // edited (empty: take the panel's bytes).
-    QList<QByteArray> loadedBytes;
-    bool loading;
 };
 
 #endif // CEADETAILEDTIMINGDESCRIPTOR_H

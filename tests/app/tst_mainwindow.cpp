@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -185,9 +186,13 @@ BoxAnswerer::Handler chooseFile(const QString &path)
                 d->reject();
             return;
         }
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        dialog->selectFile(QFileInfo(path).fileName());
-        dialog->done(QDialog::Accepted);
+        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+        if (name == nullptr) {
+            dialog->reject();
+            return;
+        }
+        name->setText(path);
+        dialog->accept();
     };
 }
 
@@ -602,41 +607,56 @@ void TestMainWindow::saveWritesImage()
 
 void TestMainWindow::failedSaveChangesNothing_data()
 {
-    QTest::addColumn<QString>("target");
-    QTest::newRow("inside a missing folder") << "missing/folder/out.bin";
-    QTest::newRow("a folder") << "folder.bin";
+    QTest::addColumn<bool>("saveAs");
+    QTest::newRow("save as into a missing folder") << true;
+    QTest::newRow("save onto a path that became a folder") << false;
 }
 
 void TestMainWindow::failedSaveChangesNothing()
 {
-    QFETCH(QString, target);
-    QVERIFY(QDir().mkdir(tmp->filePath("folder.bin")));
-    const QString source = dataPath("analog-1.3.bin");
+    QFETCH(bool, saveAs);
+    const QString source = tmp->filePath("source.bin");
+    QVERIFY(QFile::copy(dataPath("analog-1.3.bin"), source));
     openWindow(source);
     editImage();
     const QByteArray reference = bytes(window->getReferenceBytes());
     const QByteArray working = bytes(window->getWorkingBytes());
-    QVERIFY(reference != working);
 
-    const QString path = tmp->filePath(target);
-    answerer->expect(chooseFile(path));
-    answerer->expect(clickButton(QMessageBox::Ok));
-    action("actionSave_As")->trigger();
+    const QString missing = tmp->filePath("missing/folder/out.bin");
+    if (saveAs) {
+        answerer->expect(chooseFile(missing));
+        answerer->expect(clickButton(QMessageBox::Ok));
+        action("actionSave_As")->trigger();
+    } else {
+        QVERIFY(QFile::remove(source));
+        QVERIFY(QDir().mkdir(source));
+        answerer->expect(clickButton(QMessageBox::Ok));
+        action("actionSave")->trigger();
+    }
     settle(*answerer);
     QCOMPARE(answerer->seen.last().title, QString("Warning"));
-    QVERIFY(answerer->seen.last().text.contains(path));
+    QVERIFY2(answerer->seen.last().text.contains(saveAs ? missing : source),
+             qPrintable(answerer->seen.last().text));
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
     QCOMPARE(bytes(window->getReferenceBytes()), reference);
     QCOMPARE(bytes(window->getWorkingBytes()), working);
 
     // Export detects the failure the same way.
-    answerer->expect(chooseFile(path));
+    answerer->expect(chooseFile(missing));
     answerer->expect(clickButton(QMessageBox::Ok));
     action("actionExport_Hexa_Array")->trigger();
     settle(*answerer);
     QCOMPARE(answerer->seen.last().title, QString("Warning"));
-    QCOMPARE(bytes(window->getReferenceBytes()), reference);
-    QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
+    QVERIFY(!QFile::exists(missing));
+
+    // The file name is kept: once the path can be written again, Save goes there.
+    if (!saveAs) {
+        QVERIFY(QDir().rmdir(source));
+        action("actionSave")->trigger();
+        settle(*answerer);
+        QCOMPARE(readAll(source), working);
+        QCOMPARE(bytes(window->getReferenceBytes()), working);
+    }
 }
 
 void TestMainWindow::unsavedQuestionOnlyWhenChanged()

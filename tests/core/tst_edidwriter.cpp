@@ -254,8 +254,8 @@ void TestEdidWriter::outOfRangeIndexWritesNothing()
         EDIDUpdateEstablishedTimingsBlock(e, bad, desc);
         EDIDUpdateUnusedDescriptor(e, bad);
         EDIDUpdateMonitorDescriptor(e, bad, desc);
-        EDIDUpdateExtraStandardTimingItem(e, 0, bad == 4 ? 6 : bad, desc);
         EDIDUpdateCVTTimingCode(e, 0, bad, desc);
+        EDIDUpdateExtraStandardTimingItem(e, 0, bad == 4 || bad == 5 ? bad + 2 : bad, desc);
         QVERIFY2(image == before, qPrintable(QString::number(bad)));
     }
     for (int bad : {0, 9, -1, INT_MIN, INT_MAX}) {
@@ -1005,6 +1005,30 @@ void TestEdidWriter::roundTrip()
     writeBackBaseBlock(image, info);
     QCOMPARE(blockSum(image, 0), 0);
     QVERIFY(memcmp(image.data() + 128, sample.data() + 128, 128) == 0);
+
+    // The extension's own sections: version, support byte and the payload of
+    // the first block of each kind (the block writer finds the first match).
+    static _EDID_CEA_EXTENSION_INFO cea;
+    const int result = EDIDGetExtensionInfo(sample.data(), &cea);
+    if (result == 0 || result == 2) {
+        EDIDUpdateCEAVersion(cea.version, image.data());
+        EDIDUpdateMonitorSupport(cea.support, image.data());
+        QSet<int> written;
+        for (const _EDID_CEA_DATA_BLOCK_INFO& b : cea.dataBlocks) {
+            if (b.tag == 0)
+                break;
+            const int ext = b.tag == 7 ? b.payload[0] : 0;
+            if (written.contains(int(b.tag) << 8 | ext))
+                continue;
+            written.insert(int(b.tag) << 8 | ext);
+            const int skip = b.tag == 7 ? 1 : 0;
+            Byte copy[32] = {};
+            memcpy(copy, b.payload + skip, size_t(b.length - skip));
+            EDIDUpdateCEABlock(copy, b.length - skip, image.data(), int(b.tag), unsigned(ext));
+        }
+        QVERIFY(!written.isEmpty());
+        QCOMPARE(hexBytes(image, 128, 128), hexBytes(sample, 128, 128));
+    }
 
     const std::array<Byte, 127> mask = unkeptBits(sample);
     bool unkept = false;

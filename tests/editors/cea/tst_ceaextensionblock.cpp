@@ -193,6 +193,10 @@ void TestCEAExtensionBlock::assembly_data()
     QTest::newRow("blocks then timings")
         << makeImage(someBlocks, timings) << makeImage(someBlocks, timings).mid(128) << 123;
 
+    // A version outside 1-3 is written back, its blocks all assembled.
+    const QByteArray odd = makeImage(video, QByteArray(18, char(0x3A)), 7, 0xC1);
+    QTest::newRow("unknown version kept") << odd << odd.mid(128) << 21;
+
     // An extended-tag block without payload, then one whose length runs past
     // the collection: kept with the bytes it really has.
     QByteArray cut = makeImage(QByteArray::fromHex("e03f010203"));

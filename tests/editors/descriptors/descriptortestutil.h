@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -149,7 +150,14 @@ inline void typeAndReturn(QLineEdit *field, const QString &text)
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+    for (const QChar c : text) {
+        // Key events carrying the character, as a keyboard sends them (also
+        // for characters outside ASCII).
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+    }
     QTest::keyClick(field, Qt::Key_Return);
 }
 

@@ -1,0 +1,288 @@
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "displayscreensize.h"
+#include "displaytransfertcharacteristics.h"
+#include "panelfixture.h"
+
+using Row = QPair<QString, QString>;
+
+class TestScreenSizeGamma : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsSizes();
+    void sizeEdits_data();
+    void sizeEdits();
+    void aspectRatio_data();
+    void aspectRatio();
+    void revision3KeepsUndefinedSizes_data();
+    void revision3KeepsUndefinedSizes();
+    void revisionSwitch();
+    void gamma_data();
+    void gamma();
+    void gammaShowsLoadedValue();
+
+private:
+    // Shows a sample in the screen panel as the page does.
+    static bool show(DisplayScreenSize &panel, Images &images, const QString &name,
+                     std::initializer_list<std::pair<int, Byte>> patches = {})
+    {
+        _EDID_MANDATORY_INFO info;
+        if (!images.load(name, &info, patches))
+            return false;
+        panel.initFields(info.displayParameters.screenSize, images.reference, images.working);
+        panel.adaptToEDIDVersion(info.version.revision);
+        return true;
+    }
+    static QRadioButton *radio(DisplayScreenSize &panel, const char *name)
+    {
+        return panel.findChild<QRadioButton *>(QLatin1String(name));
+    }
+};
+
+void TestScreenSizeGamma::showsSizes()
+{
+    Images images;
+    DisplayScreenSize panel;
+    QVERIFY(show(panel, images, "established-timings-iii.bin"));  // 52 x 32 cm, revision 4
+    QCOMPARE(lineEdit(panel, "hSizeField")->text(), QString("52"));
+    QCOMPARE(lineEdit(panel, "vSizeField")->text(), QString("32"));
+    QVERIFY(radio(panel, "dimensionsRB")->isChecked());
+    QVERIFY(radio(panel, "aspectRatioRB")->isEnabled());
+    QCOMPARE(panel.getStringInfo(), StringInfo({Row("H. Size", "52"), Row("V. Size", "32")}));
+    QVERIFY(images.changedBytes().isEmpty());
+}
+
+void TestScreenSizeGamma::sizeEdits_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<int>("v");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("h 60") << "hSizeField" << "60" << "60" << 60 << 32 << "";
+    QTest::newRow("h 255") << "hSizeField" << "255" << "255" << 255 << 32 << "";
+    QTest::newRow("h 300") << "hSizeField" << "300" << "0" << 0 << 32
+                           << "Horizontal Size must be in range of 0 to 255 cm";
+    QTest::newRow("v empty") << "vSizeField" << "" << "0" << 52 << 0
+                             << "Vertical Size must be in range of 0 to 255 cm";
+    QTest::newRow("v 9999") << "vSizeField" << "9999" << "0" << 52 << 0
+                            << "Vertical Size must be in range of 0 to 255 cm";
+}
+
+void TestScreenSizeGamma::sizeEdits()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Images images;
+    DisplayScreenSize panel;
+    QVERIFY(show(panel, images, "established-timings-iii.bin"));
+    QLineEdit *edit = lineEdit(panel, field.toLatin1().constData());
+    BoxCatcher boxes;
+    typeAndCommit(edit, typed);
+    QCOMPARE(boxes.titles, message.isEmpty() ? QStringList() : QStringList{"Format error"});
+    QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
+    QTEST(edit->text(), "shown");
+    QTEST(int(images.working[21]), "h");
+    QTEST(int(images.working[22]), "v");
+    QVERIFY(images.baseChecksumOk());
+    QCOMPARE(ViewerPane::now().labels, (QStringList{"H. Size", "V. Size"}));
+}
+
+void TestScreenSizeGamma::aspectRatio_data()
+{
+    // Revision 4 image showing 52 x 32 cm; the ratio field is typed, then a button clicked.
+    QTest::addColumn<QString>("ratioText");
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("byte21");
+    QTest::addColumn<int>("byte22");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("landscape 1.78") << "1.78" << "aspectRatioRB" << "1.78" << 79 << 0 << "";
+    QTest::newRow("landscape 1.15") << "1.15" << "aspectRatioRB" << "1.15" << 16 << 0 << "";
+    QTest::newRow("landscape 2.30") << "2.30" << "aspectRatioRB" << "2.30" << 131 << 0 << "";
+    QTest::newRow("aspect, landscape out of range") << "0.5" << "aspectRatioRB" << "1.00" << 1 << 0
+                                                    << "Aspect Ratio not in range for Landscape Orientation";
+    QTest::newRow("aspect, not a number") << "abc" << "aspectRatioRB" << "1.00" << 1 << 0
+                                          << "Aspect Ratio not in range for Landscape Orientation";
+    QTest::newRow("aspect, empty") << "" << "aspectRatioRB" << "1.00" << 1 << 0
+                                   << "Aspect Ratio not in range for Landscape Orientation";
+    QTest::newRow("portrait 1.78") << "1.78" << "portraitRB" << "0.28" << 0 << 255
+                                   << "Aspect Ratio not in range for Portrait Orientation";
+    QTest::newRow("portrait 0.75") << "0.75" << "portraitRB" << "0.75" << 0 << 34 << "";
+}
+
+void TestScreenSizeGamma::aspectRatio()
+{
+    QFETCH(QString, ratioText);
+    QFETCH(QString, click);
+    QFETCH(QString, message);
+    Images images;
+    DisplayScreenSize panel;
+    QVERIFY(show(panel, images, "established-timings-iii.bin"));
+    QLineEdit *ratio = lineEdit(panel, "ratioField");
+    ratio->setText(ratioText);  // the field is disabled in dimension mode
+    BoxCatcher boxes;
+    if (click == "portraitRB") {
+        radio(panel, "aspectRatioRB")->click();
+        ratio->setText(ratioText);
+        boxes.titles.clear();
+        boxes.texts.clear();
+    }
+    radio(panel, click.toLatin1().constData())->click();
+    QCOMPARE(boxes.titles, message.isEmpty() ? QStringList() : QStringList{"Format error"});
+    QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
+    QTEST(ratio->text(), "shown");
+    QTEST(int(images.working[21]), "byte21");
+    QTEST(int(images.working[22]), "byte22");
+    QVERIFY(images.baseChecksumOk());
+    QCOMPARE(panel.getStringInfo().size(), 1);
+}
+
+void TestScreenSizeGamma::revision3KeepsUndefinedSizes_data()
+{
+    QTest::addColumn<int>("h");
+    QTest::addColumn<int>("v");
+    QTest::newRow("0 x 0") << 0 << 0;
+    QTest::newRow("50 x 0") << 50 << 0;
+    QTest::newRow("0 x 40") << 0 << 40;
+    QTest::newRow("0 x 1") << 0 << 1;
+}
+
+void TestScreenSizeGamma::revision3KeepsUndefinedSizes()
+{
+    QFETCH(int, h);
+    QFETCH(int, v);
+    Images images;
+    DisplayScreenSize panel;
+    // A previous image leaves sizes behind in the panel.
+    QVERIFY(show(panel, images, "displayport-1.4.bin"));
+    QVERIFY(show(panel, images, "screen-size-zero.bin", {{21, Byte(h)}, {22, Byte(v)}}));
+    QCOMPARE(lineEdit(panel, "hSizeField")->text(), QString::number(h));
+    QCOMPARE(lineEdit(panel, "vSizeField")->text(), QString::number(v));
+    QVERIFY(!radio(panel, "aspectRatioRB")->isEnabled());
+
+    commitUnchanged(lineEdit(panel, "hSizeField"));
+    commitUnchanged(lineEdit(panel, "vSizeField"));
+    QVERIFY(images.changedBytes().isEmpty());
+
+    // Editing one size writes the other as loaded.
+    typeAndCommit(lineEdit(panel, "hSizeField"), "7");
+    QCOMPARE(int(images.working[21]), 7);
+    QCOMPARE(int(images.working[22]), v);
+    typeAndCommit(lineEdit(panel, "hSizeField"), QString::number(h));
+    QVERIFY(images.changedBytes().isEmpty());
+    QVERIFY(images.baseChecksumOk());
+}
+
+void TestScreenSizeGamma::revisionSwitch()
+{
+    Images images;
+    DisplayScreenSize panel;
+    // Revision 4, 79 x 0: a landscape ratio of 1.78.
+    QVERIFY(show(panel, images, "established-timings-iii.bin", {{21, 79}, {22, 0}}));
+    QVERIFY(radio(panel, "aspectRatioRB")->isChecked());
+    QVERIFY(radio(panel, "landscapeRB")->isChecked());
+    QCOMPARE(lineEdit(panel, "ratioField")->text(), QString("1.78"));
+    QCOMPARE(panel.getStringInfo(), StringInfo({Row("Landscape Ratio", "1.78")}));
+    commitUnchanged(lineEdit(panel, "ratioField"));
+    QVERIFY(images.changedBytes().isEmpty());
+
+    // At revision 3 the same bytes are the sizes; nothing is written by the switch.
+    panel.adaptToEDIDVersion(3);
+    QVERIFY(radio(panel, "dimensionsRB")->isChecked());
+    QVERIFY(!radio(panel, "aspectRatioRB")->isEnabled());
+    QCOMPARE(lineEdit(panel, "hSizeField")->text(), QString("79"));
+    QCOMPARE(lineEdit(panel, "vSizeField")->text(), QString("0"));
+    QVERIFY(images.changedBytes().isEmpty());
+    typeAndCommit(lineEdit(panel, "vSizeField"), "44");
+    QCOMPARE(int(images.working[21]), 79);
+    QCOMPARE(int(images.working[22]), 44);
+
+    // A revision-4 image with 00 00 shows a landscape ratio of 0.99; finishing
+    // the field untouched keeps 00 00.
+    QVERIFY(show(panel, images, "established-timings-iii.bin", {{21, 0}, {22, 0}}));
+    QCOMPARE(lineEdit(panel, "ratioField")->text(), QString("0.99"));
+    BoxCatcher boxes;
+    commitUnchanged(lineEdit(panel, "ratioField"));
+    QVERIFY(boxes.titles.isEmpty());
+    QVERIFY(images.changedBytes().isEmpty());
+    typeAndCommit(lineEdit(panel, "ratioField"), "0.98");
+    QCOMPARE(boxes.texts, QStringList{"In Landscape Orientation, Aspect Ratio must be in range of 1.00 to 3.54"});
+    QCOMPARE(int(images.working[21]), 1);
+
+    // Portrait ratio typed into the field is checked against the portrait range.
+    radio(panel, "portraitRB")->click();
+    QCOMPARE(boxes.texts.last(), QString("Aspect Ratio not in range for Portrait Orientation"));
+    typeAndCommit(lineEdit(panel, "ratioField"), "3");
+    QCOMPARE(boxes.texts.last(), QString("In Portrait Orientation, Aspect Ratio must be in range of 0.28 to 0.99"));
+    QCOMPARE(int(images.working[22]), 255);
+    QCOMPARE(int(images.working[21]), 0);
+    QVERIFY(images.baseChecksumOk());
+}
+
+void TestScreenSizeGamma::gamma_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("byte23");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("2.2") << "2.2" << "2.2" << 120 << false;
+    QTest::newRow("1") << "1" << "1" << 0 << false;
+    QTest::newRow("3.54") << "3.54" << "3.54" << 254 << false;
+    QTest::newRow("2.30") << "2.30" << "2.30" << 130 << false;
+    QTest::newRow("1.15") << "1.15" << "1.15" << 15 << false;
+    QTest::newRow("3.55") << "3.55" << "1.00" << 0 << true;
+    QTest::newRow("0.9") << "0.9" << "1.00" << 0 << true;
+    QTest::newRow("4") << "4" << "1.00" << 0 << true;
+    QTest::newRow("empty") << "" << "1.00" << 0 << true;
+    QTest::newRow("two points") << "..5" << "1.00" << 0 << true;
+}
+
+void TestScreenSizeGamma::gamma()
+{
+    QFETCH(bool, refused);
+    Images images;
+    _EDID_MANDATORY_INFO info;
+    QVERIFY(images.load("analog-1.3.bin", &info));
+    DisplayTransfertCharacteristics panel;
+    panel.initFields(info.displayParameters.gamma, images.reference, images.working);
+    QLineEdit *field = lineEdit(panel, "gammaField");
+    BoxCatcher boxes;
+    QFETCH(QString, typed);
+    typeAndCommit(field, typed);
+    QCOMPARE(boxes.titles, refused ? QStringList{"Format error"} : QStringList());
+    QCOMPARE(boxes.texts, refused ? QStringList{"Gamma must be in range of 1.00 to 3.54"} : QStringList());
+    QTEST(field->text(), "shown");
+    QTEST(int(images.working[23]), "byte23");
+    QCOMPARE(images.changedBytes().size(), images.working[23] == images.reference[23] ? 0 : 1);
+    QVERIFY(images.baseChecksumOk());
+    const ViewerPane pane = ViewerPane::now();
+    QCOMPARE(pane.labels, QStringList{"Gamma"});
+    QCOMPARE(pane.values, QStringList{field->text()});
+}
+
+void TestScreenSizeGamma::gammaShowsLoadedValue()
+{
+    for (Byte byte23 : {Byte(0x78), Byte(0xFF)}) {
+        Images images;
+        _EDID_MANDATORY_INFO info;
+        QVERIFY(images.load("analog-1.3.bin", &info, {{23, byte23}}));
+        DisplayTransfertCharacteristics panel;
+        panel.initFields(info.displayParameters.gamma, images.reference, images.working);
+        panel.adaptToEDIDVersion(3);
+        QCOMPARE(lineEdit(panel, "gammaField")->text(), byte23 == 0x78 ? QString("2.20") : QString("3.55"));
+        BoxCatcher boxes;
+        commitUnchanged(lineEdit(panel, "gammaField"));
+        QVERIFY(boxes.titles.isEmpty());
+        QVERIFY(images.changedBytes().isEmpty());
+    }
+}
+
+QTEST_MAIN(TestScreenSizeGamma)
+#include "tst_screensizegamma.moc"
