@@ -1,7 +1,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 # Sourced by scripts/run and scripts/test.
 vozevu_packages="cmake make g++ clang libclang-rt-14-dev qtbase5-dev qtbase5-dev-tools
-qttools5-dev-tools libqt5network5 libbenchmark-dev python3"
+qttools5-dev-tools libqt5network5 libbenchmark-dev python3 edid-decode"
 
 vozevu_install_deps() {
   local missing=()

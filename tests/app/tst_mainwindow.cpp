@@ -192,7 +192,7 @@ BoxAnswerer::Handler chooseFile(const QString &path)
             return;
         }
         name->setText(path);
-        dialog->accept();
+        static_cast<QDialog *>(dialog)->accept();
     };
 }
 
