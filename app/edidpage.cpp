@@ -111,6 +111,7 @@ void Edid::displayEDIDInfo(_EDID_MANDATORY_INFO *info)
             break;
         default:
             // Another kind of extension: kept as it is, and not described.
+            viewer->setIsCEA(false);
             return;
         }
     }

@@ -399,11 +399,10 @@ bool MainWindow::readImageFile(const QString &name, u8 *image)
 {
     std::memset(image, 0, kImageSize);
     QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         QMessageBox::warning(this, "Warning",
                              QString("QB DUZO Vozevu cannot open the file \"%1\": %2")
-                                 .arg(name, name.isEmpty() ? QString("not a local file")
-                                                           : file.errorString()),
+                                 .arg(name, file.errorString()),
                              QMessageBox::Ok);
         return false;
     }
@@ -591,7 +590,7 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl &url : urls)
-        loadDroppedOrChosen(url.toLocalFile(), false);
+        loadDroppedOrChosen(url.isLocalFile() ? url.toLocalFile() : url.toString(), false);
 }
 
 void MainWindow::on_actionNew_triggered()

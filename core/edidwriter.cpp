@@ -283,7 +283,9 @@ void EDIDUpdateFeatureSupport(_EDID_FEATURE_SUPPORT feature, Byte* edid)
     static const Byte encodings[4] = {0x0, 0x1, 0x2, 0x3};
     static const Byte colourType[4] = {0x3, 0x0, 0x1, 0x2};
     Byte colour = 0;
-    if (feature.value >= 0 && feature.value <= 3)
+    if (feature.kind == -1)
+        colour = (edid[24] >> 3) & 0x03;   // not decoded (digital outside revision 4): kept
+    else if (feature.value >= 0 && feature.value <= 3)
         colour = feature.kind == 1 ? encodings[feature.value] : colourType[feature.value];
 
     edid[24] = static_cast<Byte>(bit(feature.standby, 7) | bit(feature.suspend, 6) | bit(feature.activeOff, 5)

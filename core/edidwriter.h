@@ -27,7 +27,8 @@ void EDIDUpdateVideoInputDef(_EDID_VIDEO_INPUT_DEF input, Byte* edid);
 void EDIDUpdateScreenSizeRatio(_EDID_SCREEN_SIZE_RATIO size, Byte* edid);
 // Byte 23 from gamma x 100 (2.20 is 220).
 void EDIDUpdateGamma(int gamma, Byte* edid);
-// Byte 24.
+// Byte 24. Bits 4-3 follow `kind` and `value`; a record of kind -1 (a digital
+// input outside revision 4, whose bits 4-3 are not decoded) keeps them.
 void EDIDUpdateFeatureSupport(_EDID_FEATURE_SUPPORT feature, Byte* edid);
 // Bytes 20-24: the four writers above in turn.
 void EDIDUpdateDisplayParameters(Byte* edid, _EDID_DISPLAY_PARAMETERS params);

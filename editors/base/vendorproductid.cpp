@@ -159,12 +159,9 @@ QVariant VendorProductID::detectFormatError(QLineEdit *field, QVariant value, QV
 {
     bool bad = false;
     if (isInteger(value)) {
-        if (value.type() == QVariant::ULongLong)
-            bad = value.toULongLong() > limit
-                  || (fallback.toLongLong() > 0 && value.toULongLong() < fallback.toULongLong());
-        else
-            bad = value.toLongLong() < fallback.toLongLong()
-                  || (value.toLongLong() >= 0 && qulonglong(value.toLongLong()) > limit);
+        // The fields take digits only, so no value is negative.
+        const qulonglong number = value.toULongLong();
+        bad = number < fallback.toULongLong() || number > limit;
     } else if (value.type() == QVariant::String) {
         bad = qulonglong(value.toString().size()) < limit;
     }

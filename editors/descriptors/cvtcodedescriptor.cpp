@@ -138,6 +138,8 @@ void CVTCodeDescriptor::resetFields(unsigned char *ref, unsigned char *work, int
 
 void CVTCodeDescriptor::updateCVTTiming()
 {
+    if (!working)
+        return;
     desc.type = EDID_DESC_CVT_CODES;
     desc.kind = EDID_DESC_CVT_CODES;
     _EDID_CVT_TIMING_CODE &code = desc.cvtCodes[codeIndex];

@@ -123,6 +123,8 @@ void DisplayDescColorPointData::resetColorPoint2()
 
 void DisplayDescColorPointData::updateColorPoint()
 {
+    if (!working)
+        return;
     monitorDesc.type = EDID_DESC_COLOR_POINT;
     monitorDesc.kind = EDID_DESC_COLOR_POINT;
     monitorDesc.colorPoint = colorPoint;

@@ -51,6 +51,8 @@ void DisplayDescDCM::resetFields(unsigned char *ref, unsigned char *work, int sl
 
 void DisplayDescDCM::updateDCM()
 {
+    if (!working)
+        return;
     desc.type = EDID_DESC_COLOR_MANAGEMENT;
     desc.kind = EDID_DESC_COLOR_MANAGEMENT;
     desc.colorManagement = coefficients;

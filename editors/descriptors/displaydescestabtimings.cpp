@@ -107,6 +107,8 @@ void DisplayDescEstabTimings::enableTiming(bool enable, int flag)
 
 void DisplayDescEstabTimings::updateEstablishedTimings()
 {
+    if (!working)
+        return;
     desc.type = EDID_DESC_ESTABLISHED_TIMINGS3;
     desc.kind = EDID_DESC_ESTABLISHED_TIMINGS3;
     for (int k = 0; k < 44; ++k)

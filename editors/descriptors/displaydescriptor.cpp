@@ -251,8 +251,9 @@ void DisplayDescriptor::on_monitorDescMulti_activated(int kind)
 
 void DisplayDescriptor::updateCurrentBlock()
 {
-    // A descriptor of unknown kind keeps its bytes until a kind is chosen.
-    if (keptTag >= 0)
+    // Nothing to write before an image is attached; a descriptor of unknown
+    // kind keeps its bytes until a kind is chosen.
+    if (!working || keptTag >= 0)
         return;
     switch (type) {
     case EDID_DESC_UNUSED: updateUnusedBlock(); break;
@@ -271,6 +272,8 @@ void DisplayDescriptor::updateCurrentBlock()
 
 void DisplayDescriptor::updateUnusedBlock()
 {
+    if (!working)
+        return;
     EDIDUpdateUnusedDescriptor(working, index);
     StringInfo rows;
     rows.append(qMakePair(QStringLiteral("Monitor Data Type Tag"), QStringLiteral("Unused")));

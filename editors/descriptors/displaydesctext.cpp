@@ -92,6 +92,8 @@ void DisplayDescText::takeFieldText()
 
 void DisplayDescText::writeText()
 {
+    if (!working)
+        return;
     desc.type = kind.type;
     desc.kind = kind.type;
     memset(desc.text.text, 0, sizeof desc.text.text);

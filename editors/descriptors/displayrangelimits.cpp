@@ -189,6 +189,8 @@ void DisplayRangeLimits::resetGTFFields()
 
 void DisplayRangeLimits::updateRangeLimits()
 {
+    if (!working)
+        return;
     desc.type = EDID_DESC_RANGE_LIMITS;
     desc.kind = EDID_DESC_RANGE_LIMITS;
     _EDID_RANGE_LIMITS &out = desc.rangeLimits;

@@ -81,6 +81,8 @@ void ExtraStandTiming::resetFields(unsigned char *ref, unsigned char *work, int 
 
 void ExtraStandTiming::updateStandTiming()
 {
+    if (!working)
+        return;
     desc.type = EDID_DESC_STANDARD_TIMINGS;
     desc.kind = EDID_DESC_STANDARD_TIMINGS;
     desc.standardTimings[item] = current;

@@ -97,10 +97,8 @@ std::array<Byte, 127> unkeptBits(const Image& image)
     std::array<Byte, 127> mask{};
     const bool digital = image[20] & 0x80;
     if (digital && image[19] != 4) {
-        // Byte 20: only bit 0 (DFP) is written outside revision 4; byte 24:
-        // bits 4-3 are not decoded for a digital input outside revision 4.
+        // Byte 20: only bit 0 (DFP) is written outside revision 4.
         mask[20] = 0x7E;
-        mask[24] = 0x18;
     }
     for (int k = 0; k < 4; ++k) {
         const int d = 54 + 18 * k;
@@ -492,7 +490,7 @@ void TestEdidWriter::featureSupport_data()
     QTest::newRow("digital +4:2:2") << 1 << 2 << 0 << 0x10;
     QTest::newRow("digital both") << 1 << 3 << 0 << 0x18;
     QTest::newRow("digital negative value") << 1 << -1 << 0 << 0x00;
-    QTest::newRow("digital rev3 kind") << -1 << 0 << 0x3F << 0xFF;
+    QTest::newRow("digital rev3 keeps bits 4-3") << -1 << 0 << 0x3F << 0xEF;
     QTest::newRow("all flags") << 1 << 0 << 0x3F << 0xE7;
 }
 
@@ -513,6 +511,7 @@ void TestEdidWriter::featureSupport()
     f.preferredTimingMode = (flags >> 1) & 1;
     f.continuousFrequency = flags & 1;
     Image image = noisyImage();
+    image[24] = 0x08;   // colour bits 01
     EDIDUpdateFeatureSupport(f, image.data());
     QCOMPARE(int(image[24]), byte24);
     QCOMPARE(blockSum(image, 0), 0);

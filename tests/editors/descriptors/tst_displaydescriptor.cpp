@@ -55,6 +55,11 @@ void TestDisplayDescriptor::constructedState()
     QCOMPARE(kinds(slot)->currentText(), QStringLiteral("Unused"));
     QCOMPARE(kinds(slot)->itemText(7), QStringLiteral("Standard Timing Identifications"));
     QVERIFY(kinds(slot)->isEnabled());
+
+    // Before an image is attached, a pick shows the kind and writes nothing.
+    for (int kind = 0; kind < 8; ++kind)
+        pick(kinds(slot), kind);
+    QCOMPARE(int(slot.getType()), 7);
 }
 
 void TestDisplayDescriptor::pickingKindWritesSlot_data()

@@ -57,6 +57,7 @@ private slots:
     void typedTextGivesBytes_data();
     void typedTextGivesBytes();
     void onlyPrintableAsciiIsTyped();
+    void unprintableLoadedBytesShownAsQuestionMarks();
     void editDescribesSlot();
     void productNameWrittenOnLoadOthersNot();
     void resetThenWriteGivesEmptyText();
@@ -154,6 +155,23 @@ void TestTextDescriptors::onlyPrintableAsciiIsTyped()
     QCOMPARE(e.field->text(), QStringLiteral("ABC~"));
     QCOMPARE(image.slot(1).toHex(' '),
              hexBytes("00 00 00 FF 00 41 42 43 7E 0A 20 20 20 20 20 20 20 20").toHex(' '));
+}
+
+void TestTextDescriptors::unprintableLoadedBytesShownAsQuestionMarks()
+{
+    // Bytes the field cannot take are shown as '?' (and the field stays
+    // editable); loading writes nothing.
+    TestImage image;
+    image.build(3, 1, hexBytes("00 00 00 FE 00 41 01 42 E9 43 0A 20 20 20 20 20 20 20"));
+    TextEditor e(EDID_DESC_DATA_STRING);
+    e.editor->resetFields(image.reference, image.working, 1);
+    e.editor->initFields(image.decode(1), image.reference, image.working, 1);
+    QCOMPARE(e.field->text(), QStringLiteral("A?B?C"));
+    QVERIFY(e.field->hasAcceptableInput());
+    QCOMPARE(image.slot(1), image.referenceSlot(1));
+    typeAndReturn(e.field, QStringLiteral("ABC"));
+    QCOMPARE(image.slot(1).toHex(' '),
+             hexBytes("00 00 00 FE 00 41 42 43 0A 20 20 20 20 20 20 20 20 20").toHex(' '));
 }
 
 void TestTextDescriptors::editDescribesSlot()
