@@ -22,18 +22,12 @@ Edid::Edid()
     : referenceBytes(nullptr), workingBytes(nullptr), extensionBlockCount(0), ceaDefined(false),
       revisionForced(false), ceaErased(false)
 {
-#ifdef HAS_DESC
     for (int slot = 0; slot < kDescriptorSlots; ++slot)
         descriptors[slot].setBlockTitle(QString("Block %1").arg(slot + 1));
-#endif
     // The feature-support panel follows the analog/digital choice at once.
-#if defined(HAS_VIDEOINPUT) && defined(HAS_FEATURE)
     connect(&videoInput, &DisplayVideonInput::inputTypeChanged,
             &featureSupport, &DisplayFeatureSupport::inputTypeChanged);
-#endif
-#ifdef HAS_CEA
     connect(&ceaExtension, &CEAExtensionBlock::valueChanged, this, &Edid::updateEDIDData);
-#endif
 }
 
 Edid::~Edid() = default;
@@ -53,39 +47,19 @@ void Edid::displayEDIDInfo(_EDID_MANDATORY_INFO *info)
     revisionForced = info->version.revision != 3 && info->version.revision != 4;
     ceaErased = false;
 
-#ifdef HAS_VENDOR
     vendorProductID.initFields(info->vendor, ref, work);
-#endif
     versionRevision.initFields(info->version, ref, work);
-#ifdef HAS_VIDEOINPUT
     videoInput.initFields(info->displayParameters.videoInput, ref, work);
-#endif
-#ifdef HAS_GAMMA
     transfertCharacteristics.initFields(info->displayParameters.gamma, ref, work);
-#endif
-#ifdef HAS_SCREENSIZE
     screenSize.initFields(info->displayParameters.screenSize, ref, work);
-#endif
-#ifdef HAS_FEATURE
     featureSupport.initFields(info->displayParameters.featureSupport, ref, work);
-#endif
-#ifdef HAS_COLOR
     colorCharacteristics.initFields(info->colors, ref, work);
-#endif
-#ifdef HAS_ESTAB
     establishedTimings.initFields(info->established, ref, work);
-#endif
-#ifdef HAS_STD
     standardTimings.initFields(info->standard, ref, work);
-#endif
-#ifdef HAS_DESC
     for (int slot = 0; slot < kDescriptorSlots; ++slot)
         descriptors[slot].resetFields(ref, work, slot);
-#endif
-#ifdef HAS_DESC
     for (int slot = 0; slot < kDescriptorSlots; ++slot)
         descriptors[slot].initFields(info->descriptors[slot], ref, work, slot, slot == 0);
-#endif
 
     extensionBlockCount = info->extensionCount;
     ceaDefined = false;
@@ -97,9 +71,7 @@ void Edid::displayEDIDInfo(_EDID_MANDATORY_INFO *info)
             [[fallthrough]];
         case 0:
             ceaDefined = true;
-#ifdef HAS_CEA
             ceaExtension.initFields(&cea, ref, work);
-#endif
             viewer->setIsCEA(true);
             break;
         case 3:
@@ -148,12 +120,8 @@ void Edid::setCEAExtensionData(int mode)
     HexaViewer *viewer = HexaViewer::getInstance();
     if (mode == 1) {
         EDIDRemoveAllCEAData(workingBytes);
-#ifdef HAS_CEA
         ceaExtension.resetFields(referenceBytes, workingBytes);
-#endif
-#ifdef HAS_CEA
         ceaExtension.updateCEAExtension();
-#endif
         ceaDefined = true;
         extensionBlockCount = 1;
     } else if (extensionBlockCount != 0) {
@@ -171,74 +139,36 @@ void Edid::setCEAExtensionData(int mode)
 void Edid::adaptToEDIDVersion(bool update)
 {
     const Word revision = versionRevision.getRevision();
-#ifdef HAS_VIDEOINPUT
     videoInput.adaptToEDIDVersion(revision);
-#endif
-#ifdef HAS_GAMMA
     transfertCharacteristics.adaptToEDIDVersion(revision);
-#endif
-#ifdef HAS_SCREENSIZE
     screenSize.adaptToEDIDVersion(revision);
-#endif
-#ifdef HAS_FEATURE
     featureSupport.adaptToEDIDVersion(revision);
-#endif
-#ifdef HAS_VENDOR
     vendorProductID.adaptToEDIDVersion(revision);
-#endif
-#ifdef HAS_DESC
     for (int slot = 1; slot < kDescriptorSlots; ++slot)
         descriptors[slot].adaptToEDIDVersion(revision, update);
-#endif
 }
 
 void Edid::resetFields()
 {
     u8 *ref = referenceBytes;
     u8 *work = workingBytes;
-#ifdef HAS_VENDOR
     vendorProductID.resetFields(ref, work);
-#endif
-#ifdef HAS_VIDEOINPUT
     videoInput.resetFields(ref, work);
-#endif
-#ifdef HAS_GAMMA
     transfertCharacteristics.resetFields(ref, work);
-#endif
-#ifdef HAS_SCREENSIZE
     screenSize.resetFields(ref, work);
-#endif
-#ifdef HAS_FEATURE
     featureSupport.resetFields(ref, work);
-#endif
-#ifdef HAS_COLOR
     colorCharacteristics.resetFields(ref, work);
-#endif
-#ifdef HAS_ESTAB
     establishedTimings.resetFields(ref, work);
-#endif
-#ifdef HAS_STD
     standardTimings.resetFields(ref, work);
-#endif
 
-#ifdef HAS_DESC
     descriptors[0].resetFields(ref, work, 0);
-#endif
-#ifdef HAS_DESC
     descriptors[0].setLockedType(EDID_DESC_DETAILED_TIMING);
-#endif
     for (int slot = 1; slot < kDescriptorSlots; ++slot) {
-#ifdef HAS_DESC
         descriptors[slot].resetFields(ref, work, slot);
-#endif
-#ifdef HAS_DESC
         descriptors[slot].setType(EDID_DESC_UNUSED);
-#endif
     }
 
-#ifdef HAS_CEA
     ceaExtension.resetFields(ref, work);
-#endif
     EDIDRemoveAllCEAData(work);
     ceaDefined = false;
     extensionBlockCount = 0;
@@ -248,23 +178,13 @@ void Edid::createNewEDIDData()
 {
     resetFields();
     EDIDSetHeader(workingBytes);
-#ifdef HAS_VENDOR
     vendorProductID.updateVendorProductID();
-#endif
     versionRevision.updateVersionRevision(referenceBytes, workingBytes);
-#ifdef HAS_COLOR
     colorCharacteristics.updateColorCharacteristics();
-#endif
-#ifdef HAS_STD
     standardTimings.updateStandardTimings();
-#endif
-#ifdef HAS_DESC
     descriptors[0].updateCurrentBlock();
-#endif
-#ifdef HAS_DESC
     for (int slot = 1; slot < kDescriptorSlots; ++slot)
         descriptors[slot].updateUnusedBlock();
-#endif
     EDIDSetExtensionBlockCount(extensionBlockCount, workingBytes);
 }
 
@@ -272,11 +192,7 @@ void Edid::updateEDIDData()
 {
     if (workingBytes == nullptr)
         return;
-#ifdef HAS_CEA
     const QByteArray data = ceaExtension.getEDIDData();
-#else
-    const QByteArray data;
-#endif
     for (int i = 128; i < 256; ++i)
         workingBytes[i] = i - 128 < data.size() ? static_cast<u8>(data.at(i - 128)) : 0;
     HexaViewer::getInstance()->updateByteArray(referenceBytes, workingBytes, 128, 255);

@@ -218,37 +218,17 @@ void MainWindow::initWindow()
     };
     QVBoxLayout *left = ui->leftVerticalLayout;
     left->setStretch(0, 0);
-#ifdef HAS_VENDOR
     place(left, &page.vendorProductID, 1);
-#endif
-#ifdef HAS_VIDEOINPUT
     place(left, &page.videoInput, 1);
-#endif
-#ifdef HAS_GAMMA
     place(left, &page.transfertCharacteristics, 0);
-#endif
-#ifdef HAS_SCREENSIZE
     place(ui->midLeftVerticalLayout, &page.screenSize, 1);
-#endif
-#ifdef HAS_FEATURE
     place(ui->midLeftVerticalLayout, &page.featureSupport, 1);
-#endif
-#ifdef HAS_COLOR
     place(ui->midRightVerticalLayout, &page.colorCharacteristics, 1);
-#endif
-#ifdef HAS_ESTAB
     place(ui->midRightVerticalLayout, &page.establishedTimings, 1);
-#endif
-#ifdef HAS_STD
     place(ui->rightVerticalLayout, &page.standardTimings, 1);
-#endif
-#ifdef HAS_DESC
     for (DisplayDescriptor &slot : page.descriptors)
         place(ui->detailedDataLayout, &slot, 0);
-#endif
-#ifdef HAS_CEA
     place(ui->ceaLayout, &page.ceaExtension, 0);
-#endif
     place(ui->hexaViewerLayout, HexaViewer::getInstance(), 0);
 }
 

@@ -394,6 +394,8 @@ _EDID_STANDARD_TIMINGS_ITEM EDIDGetStandardTimingItem(Byte b0, Byte b1)
 
 Bool EDIDGetMandatoryInfo(const Byte* edid, _EDID_MANDATORY_INFO* info)
 {
+    if (!edid || !info)
+        return false;
     for (int i = 0; i < 8; ++i) {
         if (edid[i] != kHeader[i])
             return false;

@@ -157,6 +157,7 @@ private slots:
     void rangeLimitsTimingSupport();
     void rangeLimitsOffsets_data();
     void rangeLimitsOffsets();
+    void rangeLimitsOffsetsRealImage();
     void rangeLimitsCurves();
     void colorPointAndManagement();
     void cvtTimingCodes_data();
@@ -873,6 +874,23 @@ void TestEdidDecode::rangeLimitsOffsets()
     QVERIFY(EDIDGetMandatoryInfo(img.data(), &info));
     const _EDID_RANGE_LIMITS r = info.descriptors[1].rangeLimits;
     QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(r.minVRate).arg(r.maxVRate).arg(r.minHRate).arg(r.maxHRate), rates);
+}
+
+void TestEdidDecode::rangeLimitsOffsetsRealImage()
+{
+    // The sample is revision 3 with d4 = 0x08 (maximum horizontal rate + 255):
+    // edid-decode reads 30-36 kHz as it is, and 30-291 kHz once byte 19 says 4.
+    Image img = loadSample(QStringLiteral("range-limit-offsets.bin"));
+    _EDID_MANDATORY_INFO info{};
+    QVERIFY(EDIDGetMandatoryInfo(img.data(), &info));
+    QCOMPARE(describeDescriptor(info.descriptors[2]), QStringLiteral("RANGE 24-240 Hz 30-36 kHz 600 MHz"));
+    QCOMPARE(info.descriptors[2].rangeLimits.timingSupport, 0);
+
+    img[19] = 4;
+    fixChecksum(img);
+    QVERIFY(EDIDGetMandatoryInfo(img.data(), &info));
+    QCOMPARE(describeDescriptor(info.descriptors[2]), QStringLiteral("RANGE 24-240 Hz 30-291 kHz 600 MHz"));
+    QCOMPARE(info.descriptors[2].rangeLimits.timingSupport, 2);   // d10 = 0x01: bare limits
 }
 
 void TestEdidDecode::rangeLimitsCurves()
