@@ -120,7 +120,7 @@ void edidErrorBox(QWidget *parent)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), referenceBytes(), workingBytes(), filePath(),
-      firstDisplayPending(true), untitled(false), manualUpdateCheck(false), networkManager(nullptr),
+      firstDisplayPending(true), untitled(false), descriptorSlotsPlaced(false), manualUpdateCheck(false), networkManager(nullptr),
       settings("Quorbel", "QBDUZOVozevu"), logoLabel(nullptr), cornerLogoLabel(nullptr)
 {
     initResources();
@@ -226,10 +226,22 @@ void MainWindow::initWindow()
     place(ui->midRightVerticalLayout, &page.colorCharacteristics, 1);
     place(ui->midRightVerticalLayout, &page.establishedTimings, 1);
     place(ui->rightVerticalLayout, &page.standardTimings, 1);
-    for (DisplayDescriptor &slot : page.descriptors)
-        place(ui->detailedDataLayout, &slot, 0);
+    // The four descriptor slots hold several hundred widgets, which take long
+    // to style: they join their tab when it is first shown.
+    connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::placeDescriptorSlots);
     place(ui->ceaLayout, &page.ceaExtension, 0);
     place(ui->hexaViewerLayout, HexaViewer::getInstance(), 0);
+}
+
+void MainWindow::placeDescriptorSlots()
+{
+    if (descriptorSlotsPlaced || ui->dataTabs->currentWidget() != ui->detailedDataTab)
+        return;
+    descriptorSlotsPlaced = true;
+    for (DisplayDescriptor &slot : page.descriptors) {
+        ui->detailedDataLayout->addWidget(&slot);
+        slot.show();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -79,6 +79,7 @@ private:
     static int extractFromDATFile(const QByteArray &text, u8 *image);
     void displayEDIDData(_EDID_MANDATORY_INFO *info);
     void showFirstImage();
+    void placeDescriptorSlots();
     bool checkUnsavedData();
     bool windowClosed();
     bool saveAs();
@@ -102,6 +103,7 @@ private:
     std::string filePath;
     bool firstDisplayPending;
     bool untitled;
+    bool descriptorSlotsPlaced;
     bool manualUpdateCheck;
     QNetworkAccessManager *networkManager;
     QSettings settings;

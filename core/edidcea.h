@@ -112,7 +112,8 @@ Bool EDIDAddCEASubBlock(Byte* edid, int n, int tag, unsigned int extTag);
 // for tag 7), at most up to the block's end; returns the new checksum byte.
 Byte EDIDUpdateCEABlock(const Byte* data, int n, Byte* edid, int tag, unsigned int extTag);
 // Removes the last `count` bytes (at most length + 1, the header included) of
-// the matching block; the bytes after it move down and byte 254 becomes 0.
+// the matching block; the bytes after it, up to byte 254, move down and the
+// `count` bytes freed before the checksum become 0.
 Bool EDIDDeleteCEABlock(Byte* edid, int count, int tag, unsigned int extTag);
 // Removes the whole matching block.
 Bool EDIDDeleteFullCEABlock(Byte* edid, int tag, unsigned int extTag);

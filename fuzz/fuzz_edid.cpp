@@ -1,4 +1,5 @@
-// Feeds arbitrary 256-byte images to every decoder of the EDID core.
+// Feeds arbitrary 256-byte images to every decoder of the EDID core, and
+// arbitrary records to its writers.
 //
 // An input shorter than 256 bytes is padded with zeros, a longer one cut.
 // Each image is decoded twice: as it is (mostly refused by the header and
@@ -169,6 +170,91 @@ void decodeExtension(const Byte* img)
     }
 }
 // ---------------------------------------------------------------------------
+// Writers, given records made of arbitrary bytes and any slot, item or code:
+// each one changes only its own bytes and byte 127, and leaves a valid base
+// checksum; an index out of range changes nothing.
+
+// A record filled with the image's bytes, from `seed` onwards, cyclically.
+template <typename T>
+T recordFrom(const Byte* img, int seed)
+{
+    T record;
+    Byte* p = reinterpret_cast<Byte*>(&record);
+    for (size_t i = 0; i < sizeof record; ++i)
+        p[i] = img[(size_t(seed) + i) % 256];
+    return record;
+}
+
+void checkWrite(const Byte* before, const Byte* after, int first, int last)
+{
+    Byte sum = 0;
+    for (int i = 0; i < 256; ++i) {
+        const bool own = first <= last && ((i >= first && i <= last) || i == 127);
+        if (!own && before[i] != after[i])
+            __builtin_trap();
+        if (i < 128)
+            sum = Byte(sum + after[i]);
+    }
+    if (first <= last && sum != 0)
+        __builtin_trap();
+}
+
+void exerciseWriters(const Byte* img)
+{
+    const uint32_t revision = EDIDCurrentRevision;
+    Byte work[256];
+    memcpy(work, img, sizeof work);
+    Byte before[256];
+
+    // One writer call on `work`, checked against the bytes it may change.
+#define WRITE(first, last, call)                 \
+    do {                                         \
+        memcpy(before, work, sizeof before);     \
+        call;                                    \
+        checkWrite(before, work, first, last);   \
+    } while (0)
+
+    WRITE(8, 17, EDIDUpdateVendorProductID(work, recordFrom<_EDID_VENDOR_PRODUCT_ID>(img, 1)));
+    WRITE(20, 24, EDIDUpdateDisplayParameters(work, recordFrom<_EDID_DISPLAY_PARAMETERS>(img, 2)));
+    WRITE(25, 34, EDIDUpdateColorCharact(recordFrom<_EDID_COLOR_CHARACTERISTICS>(img, 3), work));
+    WRITE(35, 37, EDIDUpdateEstablishedTimings(work, recordFrom<_EDID_ESTABLISHED_TIMINGS>(img, 4)));
+    WRITE(23, 23, EDIDUpdateGamma(int(img[5]) * 7 - 300, work));
+    WRITE(126, 126, EDIDSetExtensionBlockCount(int(img[6]) - 128, work));
+
+    const int slot = img[7] % 12 - 2;   // standard timing slot, -2 to 9
+    const bool slotValid = slot >= 1 && slot <= 8;
+    WRITE(slotValid ? 36 + 2 * slot : 1, slotValid ? 37 + 2 * slot : 0,
+          EDIDUpdateStandardTimingItem(recordFrom<_EDID_STANDARD_TIMINGS_ITEM>(img, 8), work, slot));
+
+    const int index = img[9] % 8 - 2;   // descriptor slot, -2 to 5
+    const bool valid = index >= 0 && index <= 3;
+    const int first = valid ? 54 + 18 * index : 1;
+    const int last = valid ? first + 17 : 0;
+    const int item = img[10] % 10 - 2;
+    const bool itemValid = item >= 0 && item <= 5;
+    const int code = img[11] % 8 - 2;
+    const bool codeValid = code >= 0 && code <= 3;
+    const _EDID_MONITOR_DESC desc = recordFrom<_EDID_MONITOR_DESC>(img, 12);
+    WRITE(first, last, EDIDUpdateDetailedTiming(work, index, desc.detailedTiming));
+    WRITE(first, last, EDIDUpdateStringDataBlock(work, index, desc));
+    WRITE(first, last, EDIDUpdateRangeLimits(work, index, desc));
+    WRITE(first, last, EDIDUpdateColorPointData(work, index, desc));
+    WRITE(itemValid ? first : 1, itemValid ? last : 0, EDIDUpdateExtraStandardTimingItem(work, index, item, desc));
+    WRITE(first, last, EDIDUpdateDisplayColorManagement(work, index, desc));
+    WRITE(codeValid ? first : 1, codeValid ? last : 0, EDIDUpdateCVTTimingCode(work, index, code, desc));
+    WRITE(first, last, EDIDUpdateCVTTimings(work, index, desc));
+    WRITE(first, last, EDIDUpdateEstablishedTimingsBlock(work, index, desc));
+    WRITE(first, last, EDIDUpdateUnusedDescriptor(work, index));
+    WRITE(first, last, EDIDUpdateMonitorDescriptor(work, index, desc));
+
+    // Bytes 8-125, and the revision set as written.
+    const _EDID_MANDATORY_INFO info = recordFrom<_EDID_MANDATORY_INFO>(img, 13);
+    WRITE(8, 125, EDIDUpdateMandatoryInfo(&info, work));
+    if (EDIDCurrentRevision != info.version.revision)
+        __builtin_trap();
+#undef WRITE
+    EDIDCurrentRevision = revision;
+}
 
 void run(Byte* img)
 {
@@ -176,6 +262,7 @@ void run(Byte* img)
     decodeDescriptors(img);
     exerciseFormats(img);
     decodeExtension(img);
+    exerciseWriters(img);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "edidwriter.h"
 #include "hexaviewer.h"
+#include "sectionrows.h"
 
 namespace {
 
@@ -138,20 +139,7 @@ void DisplayFeatureSupport::codeColour(_EDID_FEATURE_SUPPORT &record, bool analo
 
 StringInfo DisplayFeatureSupport::getStringInfo()
 {
-    StringInfo rows;
-    rows << qMakePair(QStringLiteral("Standby Mode"), isCheckedToString(ui->standbyModeCB))
-         << qMakePair(QStringLiteral("Suspend Mode"), isCheckedToString(ui->suspendModeCB))
-         << qMakePair(QStringLiteral("Active off"), isCheckedToString(ui->activeOffCB));
-    if (revision == 4) {
-        if (analog)
-            rows << qMakePair(QStringLiteral("Color Type"), ui->colorTypeMulti->currentText());
-        else
-            rows << qMakePair(QStringLiteral("Color Encoding Format"), QStringLiteral("Specified"));
-    }
-    rows << qMakePair(QStringLiteral("Standard RGB"), isCheckedToString(ui->srgbCB))
-         << qMakePair(QStringLiteral("Continuous Frequency"), isCheckedToString(ui->contFreqCB))
-         << qMakePair(QStringLiteral("Preferred Timing Mode"), isCheckedToString(ui->prefTimingModeCB));
-    return rows;
+    return SectionRows::featureSupport(ui, analog, revision);
 }
 
 QString DisplayFeatureSupport::isCheckedToString(QCheckBox *box)

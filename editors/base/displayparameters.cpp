@@ -5,11 +5,11 @@
 #include "displayscreensize.h"
 #include "edidwriter.h"
 #include "hexaviewer.h"
+#include "sectionrows.h"
 #include "validator.h"
 
 namespace {
 
-const QString kTitle = QStringLiteral("Format error");
 constexpr uint32_t kSize = 0;
 constexpr uint32_t kLandscape = 1;
 constexpr uint32_t kPortrait = 2;
@@ -275,43 +275,10 @@ void DisplayParameters::updateDisplayParameters()
 
 StringInfo DisplayParameters::getStringInfo()
 {
-    StringInfo rows;
-    if (analog) {
-        rows << qMakePair(QStringLiteral("Video Input Signal"), QStringLiteral("Analog"))
-             << qMakePair(QStringLiteral("Signal Level"), ui->signalLevelMulti->currentText())
-             << qMakePair(QStringLiteral("Blank Setup"), isCheckedToString(ui->blankSetupCB))
-             << qMakePair(QStringLiteral("Separate Sync"), isCheckedToString(ui->sepSyncCB))
-             << qMakePair(QStringLiteral("Composite Sync"), isCheckedToString(ui->compSyncCB))
-             << qMakePair(QStringLiteral("Sync On Green"), isCheckedToString(ui->syncOnGreenCB))
-             << qMakePair(QStringLiteral("Serration"), isCheckedToString(ui->serrationCB));
-    } else if (revision == 4) {
-        rows << qMakePair(QStringLiteral("Video Input Signal"), QStringLiteral("Digital"))
-             << qMakePair(QStringLiteral("Color Bit Depth"), ui->cbdMulti->currentText())
-             << qMakePair(QStringLiteral("Interface"), ui->interfaceMulti->currentText());
-    } else {
-        rows << qMakePair(QStringLiteral("Video Input Signal"), QStringLiteral("Digital"))
-             << qMakePair(QStringLiteral("DFP 1.X Compatible"), isCheckedToString(ui->dfpSupportCB));
-    }
+    StringInfo rows = SectionRows::videoInput(ui, analog, revision);
     rows << qMakePair(QStringLiteral("Gamma"), ui->gammaField->text());
-    if (screenKind == kSize)
-        rows << qMakePair(QStringLiteral("H. Size"), ui->hSizeField->text())
-             << qMakePair(QStringLiteral("V. Size"), ui->vSizeField->text());
-    else if (screenKind == kPortrait)
-        rows << qMakePair(QStringLiteral("Portrait Ratio"), ui->ratioField->text());
-    else
-        rows << qMakePair(QStringLiteral("Landscape Ratio"), ui->ratioField->text());
-    rows << qMakePair(QStringLiteral("Standby Mode"), isCheckedToString(ui->standbyModeCB))
-         << qMakePair(QStringLiteral("Suspend Mode"), isCheckedToString(ui->suspendModeCB))
-         << qMakePair(QStringLiteral("Active off"), isCheckedToString(ui->activeOffCB));
-    if (revision == 4) {
-        if (analog)
-            rows << qMakePair(QStringLiteral("Color Type"), ui->colorTypeMulti->currentText());
-        else
-            rows << qMakePair(QStringLiteral("Color Encoding Format"), QStringLiteral("Specified"));
-    }
-    rows << qMakePair(QStringLiteral("Standard RGB"), isCheckedToString(ui->srgbCB))
-         << qMakePair(QStringLiteral("Continuous Frequency"), isCheckedToString(ui->contFreqCB))
-         << qMakePair(QStringLiteral("Preferred Timing Mode"), isCheckedToString(ui->prefTimingModeCB));
+    rows << SectionRows::screenSize(ui, screenKind);
+    rows << SectionRows::featureSupport(ui, analog, revision);
     return rows;
 }
 
@@ -327,30 +294,13 @@ QString DisplayParameters::isCheckedToString(QCheckBox *box)
 
 void DisplayParameters::displayText(QLineEdit *field, QVariant value)
 {
-    support.show(field, value.type() == QVariant::Double ? PanelSupport::twoDecimals(value.toDouble())
-                                                         : value.toString());
+    support.showValue(field, value);
 }
 
 QVariant DisplayParameters::detectFormatError(QLineEdit *field, QVariant value, QVariant minimum,
                                               QVariant maximum, std::string message)
 {
-    bool refused = field->text().isEmpty();
-    if (!refused) {
-        if (value.type() == QVariant::Double) {
-            const double number = value.toDouble();
-            refused = !(minimum.toDouble() <= number && number <= maximum.toDouble());
-        } else {
-            refused = value.toLongLong() < minimum.toLongLong() || value.toLongLong() > maximum.toLongLong();
-        }
-    }
-    if (!refused) {
-        support.commit(field);
-        return value;
-    }
-    support.refuse(field, kTitle, QString::fromStdString(message),
-                   minimum.type() == QVariant::Double ? PanelSupport::twoDecimals(minimum.toDouble())
-                                                      : minimum.toString());
-    return minimum;
+    return support.checkRange(field, value, minimum, maximum, QString::fromStdString(message));
 }
 
 Word DisplayParameters::checkedRatio(uint32_t kind, bool fromButton)

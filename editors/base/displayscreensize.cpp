@@ -2,16 +2,13 @@
 #include "ui_displayscreensize.h"
 
 #include <QDebug>
-#include <QSignalBlocker>
-#include <cmath>
 
 #include "edidwriter.h"
 #include "hexaviewer.h"
+#include "sectionrows.h"
 #include "validator.h"
 
 namespace {
-
-const QString kTitle = QStringLiteral("Format error");
 
 using RatioRange = DisplayScreenSize::RatioRange;
 
@@ -129,47 +126,18 @@ void DisplayScreenSize::updateDisplayParameters()
 
 StringInfo DisplayScreenSize::getStringInfo()
 {
-    StringInfo rows;
-    if (kind == Size)
-        rows << qMakePair(QStringLiteral("H. Size"), ui->hSizeField->text())
-             << qMakePair(QStringLiteral("V. Size"), ui->vSizeField->text());
-    else if (kind == Portrait)
-        rows << qMakePair(QStringLiteral("Portrait Ratio"), ui->ratioField->text());
-    else
-        rows << qMakePair(QStringLiteral("Landscape Ratio"), ui->ratioField->text());
-    return rows;
+    return SectionRows::screenSize(ui, kind);
 }
 
 QVariant DisplayScreenSize::detectFormatError(QLineEdit *field, QVariant value, QVariant minimum,
                                               QVariant maximum, std::string message)
 {
-    bool refused = field->text().isEmpty();
-    if (!refused) {
-        if (value.type() == QVariant::Double) {
-            const double number = value.toDouble();
-            refused = !(minimum.toDouble() <= number && number <= maximum.toDouble());
-        } else {
-            const qlonglong number = value.toLongLong();
-            refused = number < minimum.toLongLong() || number > maximum.toLongLong();
-        }
-    }
-    if (!refused) {
-        support.commit(field);
-        return value;
-    }
-    QVariant shown = minimum;
-    if (shown.type() == QVariant::Double)
-        support.refuse(field, kTitle, QString::fromStdString(message),
-                       PanelSupport::twoDecimals(shown.toDouble()));
-    else
-        support.refuse(field, kTitle, QString::fromStdString(message), shown.toString());
-    return minimum;
+    return support.checkRange(field, value, minimum, maximum, QString::fromStdString(message));
 }
 
 void DisplayScreenSize::displayText(QLineEdit *field, QVariant value)
 {
-    support.show(field, value.type() == QVariant::Double ? PanelSupport::twoDecimals(value.toDouble())
-                                                         : value.toString());
+    support.showValue(field, value);
 }
 
 Word DisplayScreenSize::checkedRatio(uint32_t orientation, bool fromOrientationButton)
@@ -250,7 +218,7 @@ void DisplayScreenSize::on_landscapeRB_clicked(bool checked)
 
 void DisplayScreenSize::on_ratioField_editingFinished()
 {
-    qDebug() << "value : " << ui->ratioField->text();
+    qDebug().noquote() << QStringLiteral("value : ") + ui->ratioField->text();
     if (support.unchanged(ui->ratioField))
         return;
     ratio = checkedRatio(kind == Portrait ? Portrait : Landscape, false);

@@ -62,22 +62,12 @@ QVariant DisplayTransfertCharacteristics::detectFormatError(QLineEdit *field, QV
                                                             QVariant minimum, QVariant maximum,
                                                             std::string message)
 {
-    const double number = value.toDouble();
-    const bool refused = field->text().isEmpty()
-                         || !(minimum.toDouble() <= number && number <= maximum.toDouble());
-    if (!refused) {
-        support.commit(field);
-        return value;
-    }
-    support.refuse(field, QStringLiteral("Format error"), QString::fromStdString(message),
-                   PanelSupport::twoDecimals(minimum.toDouble()));
-    return minimum;
+    return support.checkRange(field, value, minimum, maximum, QString::fromStdString(message));
 }
 
 void DisplayTransfertCharacteristics::displayText(QLineEdit *field, QVariant value)
 {
-    support.show(field, value.type() == QVariant::Double ? PanelSupport::twoDecimals(value.toDouble())
-                                                         : value.toString());
+    support.showValue(field, value);
 }
 
 void DisplayTransfertCharacteristics::on_gammaField_editingFinished()

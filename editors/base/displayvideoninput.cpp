@@ -3,6 +3,7 @@
 
 #include "edidwriter.h"
 #include "hexaviewer.h"
+#include "sectionrows.h"
 
 DisplayVideonInput::DisplayVideonInput(QWidget *parent)
     : QGroupBox(parent), ui(new Ui::DisplayVideonInput), support(this)
@@ -126,24 +127,7 @@ void DisplayVideonInput::updateDisplayParameters()
 
 StringInfo DisplayVideonInput::getStringInfo()
 {
-    StringInfo rows;
-    if (analog) {
-        rows << qMakePair(QStringLiteral("Video Input Signal"), QStringLiteral("Analog"))
-             << qMakePair(QStringLiteral("Signal Level"), ui->signalLevelMulti->currentText())
-             << qMakePair(QStringLiteral("Blank Setup"), isCheckedToString(ui->blankSetupCB))
-             << qMakePair(QStringLiteral("Separate Sync"), isCheckedToString(ui->sepSyncCB))
-             << qMakePair(QStringLiteral("Composite Sync"), isCheckedToString(ui->compSyncCB))
-             << qMakePair(QStringLiteral("Sync On Green"), isCheckedToString(ui->syncOnGreenCB))
-             << qMakePair(QStringLiteral("Serration"), isCheckedToString(ui->serrationCB));
-    } else if (revision == 4) {
-        rows << qMakePair(QStringLiteral("Video Input Signal"), QStringLiteral("Digital"))
-             << qMakePair(QStringLiteral("Color Bit Depth"), ui->cbdMulti->currentText())
-             << qMakePair(QStringLiteral("Interface"), ui->interfaceMulti->currentText());
-    } else {
-        rows << qMakePair(QStringLiteral("Video Input Signal"), QStringLiteral("Digital"))
-             << qMakePair(QStringLiteral("DFP 1.X Compatible"), isCheckedToString(ui->dfpSupportCB));
-    }
-    return rows;
+    return SectionRows::videoInput(ui, analog, revision);
 }
 
 QString DisplayVideonInput::isCheckedToString(QCheckBox *box)

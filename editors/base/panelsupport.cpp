@@ -48,6 +48,33 @@ void PanelSupport::refuse(QLineEdit *field, const QString &title, const QString 
     commit(field);
 }
 
+QVariant PanelSupport::checkRange(QLineEdit *field, const QVariant &value, const QVariant &minimum,
+                                  const QVariant &maximum, const QString &message)
+{
+    bool refused = field->text().isEmpty();
+    if (!refused) {
+        if (value.type() == QVariant::Double) {
+            const double number = value.toDouble();
+            refused = !(minimum.toDouble() <= number && number <= maximum.toDouble());
+        } else {
+            const qlonglong number = value.toLongLong();
+            refused = number < minimum.toLongLong() || number > maximum.toLongLong();
+        }
+    }
+    if (!refused) {
+        commit(field);
+        return value;
+    }
+    refuse(field, QStringLiteral("Format error"), message,
+           minimum.type() == QVariant::Double ? twoDecimals(minimum.toDouble()) : minimum.toString());
+    return minimum;
+}
+
+void PanelSupport::showValue(QLineEdit *field, const QVariant &value)
+{
+    show(field, value.type() == QVariant::Double ? twoDecimals(value.toDouble()) : value.toString());
+}
+
 void PanelSupport::writeSection(const std::function<void(Byte *)> &write, int first, int last,
                                 Describe describe, const StringInfo &rows) const
 {

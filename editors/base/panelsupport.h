@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QVariant>
 #include <functional>
 
 #include "edidtypes.h"
@@ -41,6 +42,15 @@ public:
     // fall-back text, which counts as committed.
     void refuse(QLineEdit *field, const QString &title, const QString &message,
                 const QString &fallbackText);
+
+    // The check of the display-parameter fields: an empty text, or a value
+    // outside minimum..maximum (a double that is not a number included), is
+    // refused under the title "Format error" and answered by the minimum, which
+    // the field then shows; an accepted value is returned as it is.
+    QVariant checkRange(QLineEdit *field, const QVariant &value, const QVariant &minimum,
+                        const QVariant &maximum, const QString &message);
+    // Shows a value: a double with exactly two decimals, an integer in decimal.
+    void showValue(QLineEdit *field, const QVariant &value);
 
     // Writes the section with `write` into the working image (when the panel has
     // one), repaints viewer bytes first..last and hands `rows` to `describe`.

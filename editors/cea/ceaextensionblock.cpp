@@ -26,16 +26,12 @@ static void initCEAResources()
 namespace {
 
 const char *const tutorialPicture = ":/icons/files/resources/CEA_tuto.png";
-const char *const timingKindName = "Detailed timing";
 const char *const overBudgetStyle = "QLabel { background-color : red; color : Black; }";
 
 // Extension offsets.
-const int offsetVersion = 1;
 const int offsetDataEnd = 2;
-const int offsetSupport = 3;
 const int offsetCollection = 4;
 const int offsetChecksum = 127;
-const int dtdSize = 18;
 const int maxPayload = 31;  // 5-bit length field of a data block header
 
 } // namespace
@@ -73,10 +69,9 @@ void CEAExtensionBlock::initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char
     ui->monitorSupportWidget->initFields(info->support, reference, working);
     ui->nativeDTDSB->setValue(ui->monitorSupportWidget->getNativeCount());
 
-    if (reference != nullptr) {
+    if (reference != nullptr)
         loadDataBlocks(reference + 128);
-        loadDetailedTimings(reference + 128);
-    }
+    loadDetailedTimings(info->dtds);
 
     ui->listWidget->setCurrentRow(-1);
     updateUI();
@@ -85,7 +80,9 @@ void CEAExtensionBlock::initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char
 }
 
 // Every data block of the collection (bytes 4 to d - 1 of the extension), in
-// order. A length running past the collection is cut at its end.
+// order. A length running past the collection is cut at its end. The decoded
+// record leaves out headers of tag 0 (reserved), so the bytes are walked here
+// with the record's length rule, and such blocks are kept too.
 void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
 {
     const int d = extension[offsetDataEnd];
@@ -126,31 +123,17 @@ void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
     }
 }
 
-// The 18-byte descriptors from offset d, while one fits before the checksum
-// and its pixel clock (bytes 0-1) is not zero.
-void CEAExtensionBlock::loadDetailedTimings(unsigned char *extension)
+// The detailed timings as decoded: the count of 18-byte descriptors from
+// offset d that end before the checksum, and the first of them.
+void CEAExtensionBlock::loadDetailedTimings(const _EDID_CEA_DATA_BLOCK_INFO &timings)
 {
-    const int d = extension[offsetDataEnd];
-    if (d < offsetCollection || d >= offsetChecksum)
+    if (timings.length <= 0 || timings.payload == nullptr)
         return;
-    int count = 0;
-    for (int off = d; off + dtdSize <= offsetChecksum; off += dtdSize) {
-        if (extension[off] == 0 && extension[off + 1] == 0)
-            break;
-        ++count;
-    }
-    if (count == 0)
-        return;
-
     CEABlock *block = CEABuilder::make(CEA_DETAILED_TIMING);
     if (block == nullptr)
         return;
-    _EDID_CEA_DATA_BLOCK_INFO entry{};
-    entry.tag = 0;
-    entry.length = count;
-    entry.payload = extension + d;
     connectBlock(block);
-    block->initFields(entry, reference, working);
+    block->initFields(timings, reference, working);
     placeBlock(block);
     ceaBlocks.append(block);
     updateBlockList();
@@ -324,7 +307,7 @@ void CEAExtensionBlock::updateUI()
             for (int kind = CEA_VIDEO; kind <= CEA_DETAILED_TIMING; ++kind)
                 ui->blockTypeList->addItem(CEABlock::displayName[kind]);
         } else {
-            ui->blockTypeList->addItem(QString::fromLatin1(timingKindName));
+            ui->blockTypeList->addItem(CEABlock::displayName[CEA_DETAILED_TIMING]);
         }
     }
 

@@ -75,7 +75,7 @@ private:
     void placeBlock(CEABlock *block);
     void deleteBlock(CEABlock *block);
     void loadDataBlocks(unsigned char *extension);
-    void loadDetailedTimings(unsigned char *extension);
+    void loadDetailedTimings(const _EDID_CEA_DATA_BLOCK_INFO &timings);
     QByteArray assemble(bool *warn);
     bool isListedAtVersion(CEABlock *block) const;
 

@@ -30,6 +30,7 @@ const ExtTagName extTagNames[] = {
     {5, "Colorimetry"},
     {6, "HDR static metadata"},
     {7, "HDR dynamic metadata"},
+    {8, "Native video resolution"},
     {13, "Video format preference"},
     {14, "YCbCr 4:2:0 Video"},
     {15, "YCbCr 4:2:0 capability map"},
@@ -39,6 +40,11 @@ const ExtTagName extTagNames[] = {
     {19, "Room configuration"},
     {20, "Speaker location"},
     {32, "Info frame"},
+    {34, "DisplayID type VII video timing"},
+    {35, "DisplayID type VIII video timing"},
+    {42, "DisplayID type X video timing"},
+    {120, "HDMI Forum EDID extension override"},
+    {121, "HDMI Forum sink capability"},
 };
 
 } // namespace

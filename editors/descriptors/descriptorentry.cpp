@@ -1,9 +1,8 @@
 #include "descriptorentry.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QSignalBlocker>
 
+#include "fieldcheck.h"
 #include "hexaviewer.h"
 
 namespace DescriptorEntry {
@@ -11,9 +10,7 @@ namespace DescriptorEntry {
 void refuse(QWidget *parent, QLineEdit *field, const QString &title, const QString &text,
             const QString &fallback)
 {
-    const QSignalBlocker blocker(field);
-    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
-    field->setText(fallback);
+    rejectFieldEntry(parent, field, title, text, fallback);
 }
 
 bool readInt(const QLineEdit *field, int *value)

@@ -39,3 +39,8 @@ void DisplayDescCVTTimings::updateCVTTimings()
     for (CVTCodeDescriptor &code : codes)
         code.updateCVTTiming();
 }
+
+StringInfo DisplayDescCVTTimings::getStringInfo()
+{
+    return codes[0].getStringInfo();
+}

@@ -25,6 +25,8 @@ public:
     void resetFields(unsigned char *reference, unsigned char *working, int index);
     // Writes the whole descriptor, code 1 to code 4.
     void updateCVTTimings();
+    // The description rows of the descriptor (those of each code).
+    StringInfo getStringInfo();
 
 private:
     Ui::DisplayDescCVTTimings *ui;

@@ -22,9 +22,21 @@ bool isKnownKind(int kind)
     return kind >= 0 && kind < kKindCount;
 }
 
+// Tags and names of the revision-4 kinds 8, 9 and 10.
+const int kRevision4Tags[] = {0xF9, 0xF8, 0xF7};
+const char *const kRevision4Names[] = {"Display Color Management", "CVT Timing Codes",
+                                       "Established Timings III"};
+
+bool isRevision4Tag(int tag)
+{
+    return tag >= 0xF7 && tag <= 0xF9;
+}
+
 QString keptTagName(int tag)
 {
     const QString hex = QStringLiteral("0x") + QString::number(tag, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    if (isRevision4Tag(tag))
+        return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(kRevision4Names[0xF9 - tag]), hex);
     return tag <= 0x0F ? QStringLiteral("Manufacturer Specified (%1)").arg(hex)
                        : QStringLiteral("Unknown (%1)").arg(hex);
 }
@@ -303,10 +315,21 @@ void DisplayDescriptor::adaptToEDIDVersion(int revision, bool update)
         rangeLimits.updateRangeLimits();
 
     if (revision == 3) {
-        if (type >= kFirstRevision4Kind) {
-            setType(EDID_DESC_UNUSED);
-            updateUnusedBlock();
-            ui->monitorDescMulti->setCurrentIndex(EDID_DESC_UNUSED);
+        if (type >= kFirstRevision4Kind && isKnownKind(type)) {
+            if (update) {
+                // The user switched the image to revision 3.
+                setType(EDID_DESC_UNUSED);
+                updateUnusedBlock();
+                ui->monitorDescMulti->setCurrentIndex(EDID_DESC_UNUSED);
+            } else {
+                // A revision-3 image as loaded: its revision-4 descriptor is
+                // shown by its tag and keeps its bytes until a kind is chosen.
+                const int tag = kRevision4Tags[type - kFirstRevision4Kind];
+                setType(EDID_DESC_UNUSED);
+                keptTag = tag;
+                ui->monitorDescMulti->setCurrentIndex(-1);
+                showKeptTag();
+            }
         }
         for (int item = kKindCount - 1; item >= kFirstRevision4Kind; --item)
             ui->monitorDescMulti->removeItem(item);
@@ -314,5 +337,21 @@ void DisplayDescriptor::adaptToEDIDVersion(int revision, bool update)
             loadedMarked = false;
         return;
     }
+
+    // A revision-4 descriptor kept at revision 3 is shown again by its kind;
+    // its editor still holds the values loaded, and its bytes are unchanged.
+    int restored = -1;
+    if (isRevision4Tag(keptTag)) {
+        restored = kFirstRevision4Kind + (0xF9 - keptTag);
+        setType(_EDID_DISPLAY_DESCRIPTORS(restored));
+        loadedMarked = int(loadedType) == restored;
+    }
     addRevision4Kinds();
+    if (restored >= 0) {
+        ui->monitorDescMulti->setCurrentIndex(restored);
+        const StringInfo rows = restored == EDID_DESC_COLOR_MANAGEMENT ? dcm.getStringInfo()
+                                : restored == EDID_DESC_CVT_CODES   ? cvtTimings.getStringInfo()
+                                                                    : estabTimings.getStringInfo();
+        DescriptorEntry::describe(index, rows);
+    }
 }

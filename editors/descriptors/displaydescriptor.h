@@ -52,8 +52,10 @@ public:
     void setType(const _EDID_DISPLAY_DESCRIPTORS &type);
     void displayDescriptor();
     void hideCurrentMonitorDescBlock();
-    // Revision 3 or 4. A range limits slot is rewritten when `update` is true;
-    // at revision 3 a revision-4 kind becomes unused and is written.
+    // Revision 3 or 4. A range limits slot is rewritten when `update` is true.
+    // A switch to revision 3 (`update` true) turns a revision-4 kind unused and
+    // writes it; a revision-3 image as loaded keeps such a descriptor by its
+    // tag, unwritten, and a later switch to revision 4 shows its kind again.
     void adaptToEDIDVersion(int revision, bool update);
     // Writes the slot as an unused descriptor (tag 0x10).
     void updateUnusedBlock();

@@ -288,9 +288,18 @@ quint16 DisplayRangeLimits::detectFormatError(std::string name, QLineEdit *field
                                              QStringLiteral("Format error"), text, min));
 }
 
-quint16 DisplayRangeLimits::checkRate(const char *name, QLineEdit *field, const char *unit)
+quint16 DisplayRangeLimits::checkRate(const char *name, QLineEdit *field, const char *unit,
+                                      bool minimum, Word other)
 {
-    return detectFormatError(name, field, 0, maxRate(), unit, 1);
+    // Byte 4 has an offset for the maximum alone or for both rates of a pair,
+    // none for the minimum alone: a minimum above 255 needs a maximum above 255.
+    int low = 0;
+    int high = maxRate();
+    if (high > 255 && minimum && other <= 255)
+        high = 255;
+    else if (high > 255 && !minimum && other > 255)
+        low = 256;
+    return detectFormatError(name, field, low, high, unit, 1);
 }
 
 void DisplayRangeLimits::displayData(QLineEdit *field, int value)
@@ -350,25 +359,25 @@ StringInfo DisplayRangeLimits::getStringInfo()
 
 void DisplayRangeLimits::on_minVRateField_editingFinished()
 {
-    limits.minVRate = checkRate("Minimum Vertical Rate", ui->minVRateField, "Hz");
+    limits.minVRate = checkRate("Minimum Vertical Rate", ui->minVRateField, "Hz", true, limits.maxVRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_maxVRateField_editingFinished()
 {
-    limits.maxVRate = checkRate("Maximum Vertical Rate", ui->maxVRateField, "Hz");
+    limits.maxVRate = checkRate("Maximum Vertical Rate", ui->maxVRateField, "Hz", false, limits.minVRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_minHRateField_editingFinished()
 {
-    limits.minHRate = checkRate("Minimum Horizontal Rate", ui->minHRateField, "kHz");
+    limits.minHRate = checkRate("Minimum Horizontal Rate", ui->minHRateField, "kHz", true, limits.maxHRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_maxHRateField_editingFinished()
 {
-    limits.maxHRate = checkRate("Maximum Horizontal Rate", ui->maxHRateField, "kHz");
+    limits.maxHRate = checkRate("Maximum Horizontal Rate", ui->maxHRateField, "kHz", false, limits.minHRate);
     updateRangeLimits();
 }
 

@@ -81,7 +81,10 @@ private:
     // Highest rate the four rate fields accept: 510 with the E-EDID 1.4
     // offsets of byte 4, 255 at revision 3.
     int maxRate() const;
-    quint16 checkRate(const char *name, QLineEdit *field, const char *unit);
+    // A rate field; `other` is the other rate of its pair (the maximum for a
+    // minimum and the reverse).
+    quint16 checkRate(const char *name, QLineEdit *field, const char *unit, bool minimum,
+                      Word other);
     void setKind(int kind);
     void addRevision4Kinds();
 

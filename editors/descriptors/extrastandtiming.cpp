@@ -3,23 +3,8 @@
 
 #include "descriptorentry.h"
 #include "edidwriter.h"
+#include "standardtimingitem.h"
 #include "validator.h"
-
-namespace {
-
-// aspectRatioMulti items in order: 16:10, 4:3, 5:4, 16:9.
-const _FORMAT_ASP_RATIO kComboAspect[] = {FORMAT_ASP_RATIO_16_10, FORMAT_ASP_RATIO_4_3,
-                                          FORMAT_ASP_RATIO_5_4, FORMAT_ASP_RATIO_16_9};
-
-int comboIndexOf(_FORMAT_ASP_RATIO aspect)
-{
-    for (int i = 0; i < 4; ++i)
-        if (kComboAspect[i] == aspect)
-            return i;
-    return 0;
-}
-
-} // namespace
 
 ExtraStandTiming::ExtraStandTiming(QWidget *parent)
     : QGroupBox(parent), ui(new Ui::ExtraStandTiming),
@@ -66,7 +51,7 @@ void ExtraStandTiming::initFields(_EDID_MONITOR_DESC d, unsigned char *ref, unsi
     setChecked(true);
     ui->hActiveField->setText(QString::number(current.hActive));
     ui->refreshField->setText(QString::number(current.refresh));
-    ui->aspectRatioMulti->setCurrentIndex(comboIndexOf(current.aspect));
+    ui->aspectRatioMulti->setCurrentIndex(StandardTimingItem::comboIndexForAspect(current.aspect));
     DescriptorEntry::describe(index, getStringInfo());
 }
 
@@ -116,7 +101,7 @@ void ExtraStandTiming::on_refreshField_editingFinished()
 
 void ExtraStandTiming::on_aspectRatioMulti_activated(int choice)
 {
-    current.aspect = choice >= 0 && choice < 4 ? kComboAspect[choice] : FORMAT_ASP_RATIO_16_10;
+    current.aspect = StandardTimingItem::aspectForComboIndex(choice);
     updateStandTiming();
 }
 

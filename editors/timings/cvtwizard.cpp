@@ -11,11 +11,18 @@ namespace {
 
 const char *const kFormatErrorTitle = "Format Error";
 
-// Aspect ratios that CVT signals through the vertical sync width, and the
-// width of each (entries 5 to 7: no standard ratio; 5 is also the fixed
-// width of reduced blanking version 2).
-const double kCvtAspectRatios[8] = {4.0 / 3.0, 16.0 / 9.0, 1.6, 1.25, 5.0 / 3.0, 0.0, 0.0, 0.0};
-const int kCvtVSyncWidths[8] = {4, 5, 6, 7, 7, 8, 9, 10};
+// Aspect ratios that CVT signals through the vertical sync width, as exact
+// fractions, and the width of each (entries 5 to 7: no standard ratio, never
+// matched; 5 is the fixed width of reduced blanking version 2).
+struct CvtRatio
+{
+    qint64 num;
+    qint64 den;
+};
+const CvtRatio CvtAspectRatioTable[8] = {{4, 3}, {16, 9}, {8, 5}, {5, 4}, {5, 3},
+                                         {0, 1}, {0, 1}, {0, 1}};
+const int CvtVSyncWidthTable[8] = {4, 5, 6, 7, 7, 8, 9, 10};
+const int kStandardRatioCount = 5;
 const int kAspectOther = 7;
 const int kAspectReducedV2 = 5;
 
@@ -35,19 +42,29 @@ const qint64 kMinHActive = 8;
 const qint64 kMaxActive = 4095;
 const double kMaxRate = 1000.0;
 
+// The standard ratio nearest to hActive / vActive when it is at most 0.1
+// away (the earlier entry on a tie), else "other". Distances are compared
+// exactly: |h x den - num x v| / (den x v), so ties and the 0.1 limit do not
+// depend on rounding.
 int aspectIndex(qint64 hActive, qint64 vActive)
 {
-    const double ratio = static_cast<double>(hActive) / static_cast<double>(vActive);
-    double best = 9999.99;
     int bestIndex = kAspectOther;
-    for (int i = 0; i < 8; ++i) {
-        const double d = std::fabs(ratio - kCvtAspectRatios[i]);
-        if (d < best) {
-            best = d;
+    qint64 bestOffset = 0;
+    qint64 bestDen = 1;
+    for (int i = 0; i < kStandardRatioCount; ++i) {
+        const CvtRatio &ratio = CvtAspectRatioTable[i];
+        qint64 offset = hActive * ratio.den - ratio.num * vActive;
+        if (offset < 0)
+            offset = -offset;
+        if (offset * 10 > ratio.den * vActive)
+            continue;   // more than 0.1 away
+        if (bestIndex == kAspectOther || offset * bestDen < bestOffset * ratio.den) {
             bestIndex = i;
+            bestOffset = offset;
+            bestDen = ratio.den;
         }
     }
-    return best <= 0.1 ? bestIndex : kAspectOther;
+    return bestIndex;
 }
 
 } // namespace
@@ -105,7 +122,7 @@ bool CvtWizard::computeCVT(qint64 h, qint64 v, double rate, bool reducedBlanking
     // Reduced blanking version 2 has a one-pixel granularity, the others 8.
     const qint64 hActive = rbV2 ? h : h - h % kCellGranularity;
     const int aspect = rbV2 ? kAspectReducedV2 : aspectIndex(hActive, v);
-    const qint64 vSync = kCvtVSyncWidths[aspect];
+    const qint64 vSync = CvtVSyncWidthTable[aspect];
 
     // Estimated line period, microseconds.
     const double hPeriod = reducedBlanking

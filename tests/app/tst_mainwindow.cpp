@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 
+#include "floatinghexaviewer.h"
 #include "hexaviewer.h"
 #include "mainwindow.h"
 
@@ -260,6 +261,9 @@ private slots:
     void newImage();
     void newCancelledKeepsImage();
     void viewerOutlivesWindows();
+    void floatingViewerFollowsActions();
+    void fieldBeingEditedCommitsFirst_data();
+    void fieldBeingEditedCommitsFirst();
 
 private:
     MainWindow *openWindow(const QString &path);
@@ -379,6 +383,18 @@ void TestMainWindow::opensFromCommandLine()
     QVERIFY(action("actionSave")->isEnabled());
     QVERIFY(action("actionSave_As")->isEnabled());
     QVERIFY(action("actionExport_Hexa_Array")->isEnabled());
+
+    // The four descriptor slots are in the "Detailed Data" tab, in order.
+    tabs()->setCurrentIndex(1);
+    QCOMPARE(tabs()->tabText(1), QString("Detailed Data"));
+    const QList<DisplayDescriptor *> descriptorSlots =
+        tabs()->currentWidget()->findChildren<DisplayDescriptor *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(descriptorSlots.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(descriptorSlots[i], &window->getPage().descriptors[i]);
+        QVERIFY(descriptorSlots[i]->isVisible());
+    }
+    tabs()->setCurrentIndex(0);
     // An unchanged image closes without a question.
     QVERIFY(window->close());
 }
@@ -951,6 +967,89 @@ void TestMainWindow::viewerOutlivesWindows()
         window.reset();
     }
     window.reset(new MainWindow);
+}
+
+static bool floatingViewerShown()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<FloatingHexaViewer *>(w) && w->isVisible())
+            return true;
+    return false;
+}
+
+void TestMainWindow::floatingViewerFollowsActions()
+{
+    openWindow(dataPath("hdmi-tv.bin"));
+    QAction *menu = action("actionHexa_Viewer");
+    QAction *tool = action("actionHexaViewerTool");
+    menu->trigger();
+    QVERIFY(menu->isChecked() && tool->isChecked());
+    QVERIFY(floatingViewerShown());
+
+    // Another application takes the focus: the floating viewer closes.
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QVERIFY(window->eventFilter(qApp, &deactivate));
+    QVERIFY(!menu->isChecked() && !tool->isChecked());
+    QVERIFY(!floatingViewerShown());
+    QEvent activate(QEvent::ApplicationActivate);
+    QVERIFY(window->eventFilter(qApp, &activate));
+    QVERIFY(!floatingViewerShown());
+
+    tool->trigger();
+    QVERIFY(menu->isChecked() && floatingViewerShown());
+    tool->trigger();
+    QVERIFY(!menu->isChecked() && !floatingViewerShown());
+
+    // Closing the window closes the floating viewer, even when the close is refused.
+    tool->trigger();
+    editImage();
+    answerer->expect(clickButton(QMessageBox::Cancel));
+    QVERIFY(!window->close());
+    settle(*answerer);
+    QVERIFY(!floatingViewerShown());
+}
+
+void TestMainWindow::fieldBeingEditedCommitsFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("close") << "close";
+    QTest::newRow("new") << "new";
+    QTest::newRow("save") << "save";
+}
+
+void TestMainWindow::fieldBeingEditedCommitsFirst()
+{
+    QFETCH(QString, command);
+    const QString source = tmp->filePath("source.bin");
+    QVERIFY(QFile::copy(dataPath("analog-1.3.bin"), source));
+    QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner);
+    openWindow(source);
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto *field = window->getPage().vendorProductID.findChild<QLineEdit *>("serialNumberField");
+    QVERIFY(field);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText("123456");
+
+    // The text typed but not yet committed counts before the images are compared.
+    if (command == "save") {
+        action("actionSave")->trigger();
+        QCoreApplication::processEvents();
+        const QByteArray saved = readAll(source);
+        QCOMPARE(saved, bytes(window->getWorkingBytes()));
+        QCOMPARE(int(static_cast<u8>(saved[12])), 123456 & 0xFF);
+        return;
+    }
+    answerer->expect(clickButton(QMessageBox::Cancel));
+    if (command == "close")
+        QVERIFY(!window->close());
+    else
+        action("actionNew")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].title, QString("File edited"));
+    QCOMPARE(int(static_cast<u8>(window->getWorkingBytes()[12])), 123456 & 0xFF);
 }
 
 QTEST_MAIN(TestMainWindow)

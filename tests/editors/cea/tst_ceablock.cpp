@@ -82,6 +82,11 @@ void TestCEABlock::rawBlock_data()
     QTest::addColumn<int>("extTag");
     QTest::newRow("HDR static metadata")
         << QByteArray::fromHex("e50603010203") << "Raw: HDR static metadata (tag 7, ext. tag 6)" << 7 << 6;
+    QTest::newRow("HDMI Forum sink capability")
+        << QByteArray::fromHex("e479010378")
+        << "Raw: HDMI Forum sink capability (tag 7, ext. tag 121)" << 7 << 121;
+    QTest::newRow("native video resolution")
+        << QByteArray::fromHex("e20801") << "Raw: Native video resolution (tag 7, ext. tag 8)" << 7 << 8;
     QTest::newRow("unknown extended tag")
         << QByteArray::fromHex("e2 7f 01") << "Raw: Reserved extended tag (tag 7, ext. tag 127)" << 7 << 127;
     QTest::newRow("extended tag without payload")

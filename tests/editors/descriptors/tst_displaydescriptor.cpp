@@ -40,6 +40,7 @@ private slots:
     void revision3DropsRevision4Kind();
     void rangeLimitsRewrittenOnlyOnSwitch();
     void revision4KindLoadedBeforeAdaptation();
+    void revision3ImageKeepsRevision4Descriptor();
     void unknownTagKeptUntilKindPicked_data();
     void unknownTagKeptUntilKindPicked();
     void blockOneOfOtherKindRepainted();
@@ -245,6 +246,44 @@ void TestDisplayDescriptor::revision4KindLoadedBeforeAdaptation()
     QCOMPARE(kinds(slot)->currentIndex(), 8);
     QCOMPARE(itemColour(slot, 8), kLoaded);
     QCOMPARE(itemColour(slot, 9), QColor(255, 255, 255));
+}
+
+void TestDisplayDescriptor::revision3ImageKeepsRevision4Descriptor()
+{
+    // A real established timings III descriptor in an image read as revision 3:
+    // the adaptation after the load must not drop it unasked.
+    TestImage image;
+    QVERIFY(image.load(QStringLiteral("established-timings-iii.bin"), 3));
+    const QByteArray loaded = image.slot(1);
+    DisplayDescriptor slot;
+    slot.resetFields(image.reference, image.working, 1);
+    slot.initFields(image.decode(1), image.reference, image.working, 1, false);
+    slot.adaptToEDIDVersion(3, false);
+    QCOMPARE(image.slot(1).toHex(' '), loaded.toHex(' '));
+    QCOMPARE(kinds(slot)->count(), 8);
+    QCOMPARE(kinds(slot)->currentIndex(), -1);
+    QVERIFY(child<QLabel>(&slot, "keptTagLabel")->text().startsWith(
+        QStringLiteral("Established Timings III (0xF7)")));
+    slot.updateCurrentBlock();
+    QCOMPARE(image.slot(1).toHex(' '), loaded.toHex(' '));
+
+    // Back at revision 4 the slot shows its kind again, still unwritten.
+    slot.adaptToEDIDVersion(4, true);
+    QCOMPARE(int(slot.getType()), int(EDID_DESC_ESTABLISHED_TIMINGS3));
+    QCOMPARE(kinds(slot)->currentIndex(), 10);
+    QCOMPARE(itemColour(slot, 10), kLoaded);
+    QVERIFY(child<QLabel>(&slot, "keptTagLabel")->isHidden());
+    QCOMPARE(viewerRows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
+                                                 QStringLiteral("Established Timings III"))}));
+    QCOMPARE(image.slot(1).toHex(' '), loaded.toHex(' '));
+
+    // The user's own switch to revision 3 drops it, as asked.
+    slot.adaptToEDIDVersion(3, true);
+    QCOMPARE(int(slot.getType()), int(EDID_DESC_UNUSED));
+    QCOMPARE(kinds(slot)->currentText(), QStringLiteral("Unused"));
+    QCOMPARE(image.slot(1).toHex(' '),
+             hexBytes("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00").toHex(' '));
+    QVERIFY(image.checksumOk());
 }
 
 void TestDisplayDescriptor::unknownTagKeptUntilKindPicked_data()

@@ -50,6 +50,7 @@ private slots:
     void refusedEntry_data();
     void refusedEntry();
     void ratesAbove255UseOffsetsAtRevision4();
+    void minimumAbove255NeedsOffsetMaximum();
     void revision3AcceptsRatesUpTo255();
     void kindChoiceWritesItsGroup();
     void switchingKindKeepsGroupValues();
@@ -171,8 +172,9 @@ void TestRangeLimits::refusedEntry_data()
 
     QTest::newRow("pixel clock step") << "maxPixClockField" << "2555"
         << "Maximum Pixel Clock must be in range of 0 to 2550 MHz in increments of 10 MHz" << "0" << 9 << 0;
+    // The maximum of this fixture is below 256, so the minimum cannot use an offset.
     QTest::newRow("empty min V") << "minVRateField" << ""
-        << "Minimum Vertical Rate must be in range of 0 to 510 Hz" << "0" << 5 << 0;
+        << "Minimum Vertical Rate must be in range of 0 to 255 Hz" << "0" << 5 << 0;
     QTest::newRow("max H") << "maxHRateField" << "511"
         << "Maximum Horizontal Rate must be in range of 0 to 510 kHz" << "0" << 8 << 0;
     QTest::newRow("max active step") << "maxActivePixField" << "1921"
@@ -219,6 +221,32 @@ void TestRangeLimits::ratesAbove255UseOffsetsAtRevision4()
     QCOMPARE(int(back.minVRate), 300);
     QCOMPARE(int(back.maxVRate), 400);
     QCOMPARE(int(back.maxHRate), 510);
+}
+
+void TestRangeLimits::minimumAbove255NeedsOffsetMaximum()
+{
+    // Byte 4 offsets the maximum alone or both rates, never the minimum alone.
+    Editor e;
+    e.image.build(4, 1, hexBytes(kSecondaryGTF));
+    e.load(1);
+    MessageCatcher boxes;
+    typeAndReturn(e.field("minVRateField"), QStringLiteral("300"));
+    QCOMPARE(boxes.texts, QStringList{"Minimum Vertical Rate must be in range of 0 to 255 Hz"});
+    QCOMPARE(e.image.slot(1).mid(4, 3).toHex(' '), hexBytes("00 00 4B").toHex(' '));
+
+    typeAndReturn(e.field("maxVRateField"), QStringLiteral("400"));
+    typeAndReturn(e.field("minVRateField"), QStringLiteral("300"));
+    QCOMPARE(e.image.slot(1).mid(4, 3).toHex(' '), hexBytes("03 2D 91").toHex(' '));
+
+    // Lowering the maximum below 256 would lose the minimum's offset.
+    boxes.texts.clear();
+    typeAndReturn(e.field("maxVRateField"), QStringLiteral("200"));
+    QCOMPARE(boxes.texts, QStringList{"Maximum Vertical Rate must be in range of 256 to 510 Hz"});
+    QCOMPARE(e.field("maxVRateField")->text(), QStringLiteral("256"));
+    const _EDID_RANGE_LIMITS back = e.image.decode(1).rangeLimits;
+    QCOMPARE(int(back.minVRate), 300);
+    QCOMPARE(int(back.maxVRate), 256);
+    QVERIFY(e.image.checksumOk());
 }
 
 void TestRangeLimits::revision3AcceptsRatesUpTo255()

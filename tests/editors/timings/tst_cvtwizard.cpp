@@ -101,6 +101,38 @@ private slots:
         QCOMPARE(f.vSyncPositive, blanking == Normal);
     }
 
+    void aspectVSync_data()
+    {
+        QTest::addColumn<int>("h");
+        QTest::addColumn<int>("v");
+        QTest::addColumn<int>("blanking");
+        QTest::addColumn<int>("vSync");
+        // 31:24 lies halfway between 5:4 and 4:3: the earlier entry (4:3) wins.
+        QTest::newRow("248x192 tie") << 248 << 192 << int(Normal) << 4;
+        // 43:30 is exactly 0.1 from 4:3: still 4:3.
+        QTest::newRow("344x240 at 0.1") << 344 << 240 << int(Normal) << 4;
+        QTest::newRow("1032x720 at 0.1 RB1") << 1032 << 720 << int(ReducedV1) << 4;
+        // 22:15 is more than 0.1 from every ratio.
+        QTest::newRow("352x240 other") << 352 << 240 << int(Normal) << 10;
+        // A very narrow size has no standard ratio (8 lines mark reduced blanking v2).
+        QTest::newRow("16x400 other") << 16 << 400 << int(Normal) << 10;
+        QTest::newRow("96x1000 other RB1") << 96 << 1000 << int(ReducedV1) << 10;
+        QTest::newRow("96x1000 RB2") << 96 << 1000 << int(ReducedV2) << 8;
+    }
+
+    void aspectVSync()
+    {
+        QFETCH(int, h);
+        QFETCH(int, v);
+        QFETCH(int, blanking);
+        QFETCH(int, vSync);
+        FormatDefinition f;
+        QString error;
+        QVERIFY2(CvtWizard::computeCVT(h, v, 60.0, blanking != Normal, blanking == ReducedV2, f, error),
+                 qPrintable(error));
+        QCOMPARE(f.vSync, vSync);
+    }
+
     // Cross-check against the reference CVT calculator of edid-decode.
     void matchesEdidDecode()
     {
