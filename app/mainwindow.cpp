@@ -120,8 +120,8 @@ void edidErrorBox(QWidget *parent)
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), referenceBytes(), workingBytes(), filePath(),
-      firstDisplayPending(true), untitled(false), descriptorSlotsPlaced(false), manualUpdateCheck(false), networkManager(nullptr),
-      settings("Quorbel", "QBDUZOVozevu"), logoLabel(nullptr), cornerLogoLabel(nullptr)
+      firstDisplayPending(true), untitled(false), descriptorSlotsPlaced(false),
+      manualUpdateCheck(false), networkManager(nullptr), settings("Quorbel", "QBDUZOVozevu"), logoLabel(nullptr), cornerLogoLabel(nullptr)
 {
     initResources();
     ui->setupUi(this);
@@ -177,8 +177,8 @@ MainWindow::~MainWindow()
 {
     // The viewer is one instance for the whole process: take it out of this
     // window so that it does not die with it.
-    HexaViewer *viewer = HexaViewer::getInstance();
-    if (isAncestorOf(viewer)) {
+    HexaViewer *viewer = findChild<HexaViewer *>();
+    if (viewer != nullptr) {
         ui->hexaViewerLayout->removeWidget(viewer);
         viewer->hide();
         viewer->setParent(nullptr);
