@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QMessageBox>
+#include <cstring>
 
 #include "edidcea.h"
 #include "edidwriter.h"
@@ -20,7 +21,7 @@ void warnCEA(const char *text)
 
 Edid::Edid()
     : referenceBytes(nullptr), workingBytes(nullptr), extensionBlockCount(0), ceaDefined(false),
-      revisionForced(false), ceaErased(false)
+      revisionForced(false), ceaErased(false), pendingCEA(), ceaPending(false)
 {
     for (int slot = 0; slot < kDescriptorSlots; ++slot)
         descriptors[slot].setBlockTitle(QString("Block %1").arg(slot + 1));
@@ -46,6 +47,7 @@ void Edid::displayEDIDInfo(_EDID_MANDATORY_INFO *info)
 
     revisionForced = info->version.revision != 3 && info->version.revision != 4;
     ceaErased = false;
+    ceaPending = false;
 
     vendorProductID.initFields(info->vendor, ref, work);
     versionRevision.initFields(info->version, ref, work);
@@ -71,7 +73,9 @@ void Edid::displayEDIDInfo(_EDID_MANDATORY_INFO *info)
             [[fallthrough]];
         case 0:
             ceaDefined = true;
-            ceaExtension.initFields(&cea, ref, work);
+            // Built when it is first looked at (showCEAExtension).
+            pendingCEA = cea;
+            ceaPending = true;
             viewer->setIsCEA(true);
             break;
         case 3:
@@ -88,6 +92,18 @@ void Edid::displayEDIDInfo(_EDID_MANDATORY_INFO *info)
         }
     }
     viewer->setExtBlockCountInfo(getExtBlockStringInfo());
+}
+
+void Edid::showCEAExtension()
+{
+    if (!ceaPending)
+        return;
+    ceaPending = false;
+    ceaExtension.initFields(&pendingCEA, referenceBytes, workingBytes);
+    // Nothing could edit the extension before its page was built: the working
+    // image keeps the extension as loaded, not as the page reassembles it.
+    std::memcpy(workingBytes + 128, referenceBytes + 128, 128);
+    HexaViewer::getInstance()->updateByteArray(referenceBytes, workingBytes, 128, 255);
 }
 
 void Edid::applyLoadCorrections()
@@ -118,6 +134,7 @@ bool Edid::isCEADefined() const
 void Edid::setCEAExtensionData(int mode)
 {
     HexaViewer *viewer = HexaViewer::getInstance();
+    ceaPending = false;
     if (mode == 1) {
         EDIDRemoveAllCEAData(workingBytes);
         ceaExtension.resetFields(referenceBytes, workingBytes);
@@ -168,6 +185,7 @@ void Edid::resetFields()
         descriptors[slot].setType(EDID_DESC_UNUSED);
     }
 
+    ceaPending = false;
     ceaExtension.resetFields(ref, work);
     EDIDRemoveAllCEAData(work);
     ceaDefined = false;

@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+#include "edidcea.h"
 #include "edidtypes.h"
 #include "stringinfo.h"
 #include "versionrevision.h"
@@ -44,6 +45,10 @@ public:
     // forced to 4, CEA data erased), applied again to the working image once
     // the window has made it a copy of the loaded image.
     void applyLoadCorrections();
+    // Builds the extension page of the image shown. A loaded extension is
+    // handed to its page only when the page (or the viewer describing it) is
+    // first looked at: building its block editors is the costly part of a load.
+    void showCEAExtension();
 
     u8 *referenceBytes;
     u8 *workingBytes;
@@ -67,6 +72,8 @@ public slots:
 private:
     bool revisionForced;
     bool ceaErased;
+    _EDID_CEA_EXTENSION_INFO pendingCEA;
+    bool ceaPending;
 };
 
 #endif // EDIDPAGE_H

@@ -133,6 +133,7 @@ MainWindow::MainWindow(QWidget *parent)
     filePath = "";
 
     logoLabel = new QLabel();
+    logoLabel->setObjectName("logoLabel");
     logoLabel->setMaximumSize(475, 350);
     logoLabel->setPixmap(QPixmap(":/icons/files/resources/logo-blanc.png"));
     logoLabel->setAlignment(Qt::AlignCenter);
@@ -141,6 +142,7 @@ MainWindow::MainWindow(QWidget *parent)
     logoLabel->show();
 
     cornerLogoLabel = new QLabel();
+    cornerLogoLabel->setObjectName("cornerLogoLabel");
     cornerLogoLabel->setMaximumSize(140, 21);
     cornerLogoLabel->setPixmap(QPixmap(":/icons/files/resources/logo-banc-QB-140.png"));
     cornerLogoLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -228,19 +230,22 @@ void MainWindow::initWindow()
     place(ui->rightVerticalLayout, &page.standardTimings, 1);
     // The four descriptor slots hold several hundred widgets, which take long
     // to style: they join their tab when it is first shown.
-    connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::placeDescriptorSlots);
+    connect(ui->dataTabs, &QTabWidget::currentChanged, this, &MainWindow::onTabShown);
     place(ui->ceaLayout, &page.ceaExtension, 0);
     place(ui->hexaViewerLayout, HexaViewer::getInstance(), 0);
 }
 
-void MainWindow::placeDescriptorSlots()
+void MainWindow::onTabShown()
 {
-    if (descriptorSlotsPlaced || ui->dataTabs->currentWidget() != ui->detailedDataTab)
-        return;
-    descriptorSlotsPlaced = true;
-    for (DisplayDescriptor &slot : page.descriptors) {
-        ui->detailedDataLayout->addWidget(&slot);
-        slot.show();
+    QWidget *tab = ui->dataTabs->currentWidget();
+    if (tab == ui->extDataTab || tab == ui->hexaViewerTab)
+        page.showCEAExtension();
+    if (tab == ui->detailedDataTab && !descriptorSlotsPlaced) {
+        descriptorSlotsPlaced = true;
+        for (DisplayDescriptor &slot : page.descriptors) {
+            ui->detailedDataLayout->addWidget(&slot);
+            slot.show();
+        }
     }
 }
 
@@ -473,6 +478,12 @@ bool MainWindow::openFile(const char *path)
     return shown;
 }
 
+void MainWindow::insertExtensionTab()
+{
+    if (ui->dataTabs->indexOf(ui->extDataTab) < 0)
+        ui->dataTabs->insertTab(kCeaTabIndex, ui->extDataTab, "CEA Extension");
+}
+
 void MainWindow::removeExtensionTab()
 {
     const int index = ui->dataTabs->indexOf(ui->extDataTab);
@@ -496,7 +507,7 @@ void MainWindow::displayEDIDData(_EDID_MANDATORY_INFO *info)
 
     if (page.isCEADefined()) {
         ui->actionCEA_861_EB->setChecked(true);
-        on_actionCEA_861_EB_triggered(true);
+        insertExtensionTab();
     } else if (ui->actionCEA_861_EB->isChecked()) {
         // Left on by the previous image. An extension of another kind is kept.
         ui->actionCEA_861_EB->setChecked(false);
@@ -813,9 +824,9 @@ void MainWindow::on_actionCEA_861_EB_triggered(bool checked)
             }
             page.setCEAExtensionData(1);
         }
-        if (ui->dataTabs->indexOf(ui->extDataTab) < 0)
-            ui->dataTabs->insertTab(kCeaTabIndex, ui->extDataTab, "CEA Extension");
+        insertExtensionTab();
         ui->dataTabs->setCurrentWidget(ui->extDataTab);
+        page.showCEAExtension();
     } else if (ui->dataTabs->count() > 3) {
         box.setInformativeText(
             "Do you really want to remove the CEA Extension block and all its data?");

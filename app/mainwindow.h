@@ -79,7 +79,9 @@ private:
     static int extractFromDATFile(const QByteArray &text, u8 *image);
     void displayEDIDData(_EDID_MANDATORY_INFO *info);
     void showFirstImage();
-    void placeDescriptorSlots();
+    // Builds what a tab shows the first time it is needed.
+    void onTabShown();
+    void insertExtensionTab();
     bool checkUnsavedData();
     bool windowClosed();
     bool saveAs();

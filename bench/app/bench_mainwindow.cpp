@@ -43,6 +43,25 @@ void BM_OpenAndShow(benchmark::State &state)
 }
 BENCHMARK(BM_OpenAndShow)->Unit(benchmark::kMillisecond);
 
+// The same, with the extension tab current afterwards: its page is built too.
+void BM_OpenAndShowExtension(benchmark::State &state)
+{
+    MainWindow window;
+    window.show();
+    window.openFile(kCeaFile);
+    QCoreApplication::processEvents();
+    auto *tabs = window.findChild<QTabWidget *>("dataTabs");
+    QWidget *extension = window.findChild<QWidget *>("extDataTab");
+    bool other = true;
+    for (auto _ : state) {
+        window.openFile(other ? kOtherCeaFile : kCeaFile);
+        tabs->setCurrentWidget(extension);
+        QCoreApplication::processEvents();
+        other = !other;
+    }
+}
+BENCHMARK(BM_OpenAndShowExtension)->Unit(benchmark::kMillisecond);
+
 // One edit (the revision bytes) written and repainted in the shown viewer.
 void BM_OneEdit(benchmark::State &state)
 {

@@ -9,11 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,7 +26,10 @@
 #include <memory>
 
 #include "floatinghexaviewer.h"
+#include "about.h"
+#include "ceaextensionblock.h"
 #include "hexaviewer.h"
+#include "httpfixture.h"
 #include "mainwindow.h"
 
 namespace {
@@ -257,10 +262,15 @@ private slots:
     void ceaToggleAddsAndRemoves();
     void foreignExtensionNeedsConsent();
     void foreignExtensionKeptAfterCeaImage();
+    void ceaPageBuiltWhenShown_data();
+    void ceaPageBuiltWhenShown();
     void newImage_data();
     void newImage();
     void newCancelledKeepsImage();
     void viewerOutlivesWindows();
+    void logos();
+    void updateCheck();
+    void aboutOpens();
     void floatingViewerFollowsActions();
     void fieldBeingEditedCommitsFirst_data();
     void fieldBeingEditedCommitsFirst();
@@ -276,12 +286,16 @@ private:
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> tmp;
     std::unique_ptr<BoxAnswerer> answerer;
+    QTemporaryDir settingsDir;
 };
 
 void TestMainWindow::initTestCase()
 {
-    // The start-up update request goes nowhere during the tests.
+    // The start-up update request goes nowhere during the tests, and the
+    // settings store is a private one.
     qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
+    QVERIFY(settingsDir.isValid());
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
 }
 
 void TestMainWindow::init()
@@ -893,6 +907,45 @@ void TestMainWindow::foreignExtensionKeptAfterCeaImage()
     QCOMPARE(bytes(window->getReferenceBytes()), imageOf(readAll(foreign)));
 }
 
+void TestMainWindow::ceaPageBuiltWhenShown_data()
+{
+    QTest::addColumn<QString>("tab");
+    QTest::newRow("extension tab") << "extDataTab";
+    QTest::newRow("viewer tab") << "hexaViewerTab";
+}
+
+void TestMainWindow::ceaPageBuiltWhenShown()
+{
+    QFETCH(QString, tab);
+    const QByteArray image = imageOf(readAll(dataPath("hdmi-tv.bin")));
+    openWindow(dataPath("hdmi-tv.bin"));
+    CEAExtensionBlock &cea = window->getPage().ceaExtension;
+    tabs()->setCurrentWidget(window->findChild<QWidget *>(tab));
+    QCoreApplication::processEvents();
+
+    // The page now holds the loaded extension; the image still counts as unchanged.
+    const QByteArray assembled = cea.getEDIDData();
+    QCOMPARE(assembled.size(), 128);
+    QCOMPARE(assembled.left(4), image.mid(128, 4));
+    QCOMPARE(bytes(window->getWorkingBytes()), image);
+    QVERIFY(window->close());
+
+    // Removing the extension before its page was ever shown.
+    window.reset(new MainWindow);
+    window->show();
+    openWindow(dataPath("hdmi-tv.bin"));
+    answerer->expect(clickButton(QMessageBox::Ok));
+    action("actionCEA_861_EB")->trigger();
+    settle(*answerer);
+    QByteArray working = bytes(window->getWorkingBytes());
+    QCOMPARE(int(working[126]), 0);
+    QCOMPARE(working.mid(128), QByteArray(128, '\0'));
+    QCOMPARE(blockSum(working, 0), 0);
+    tabs()->setCurrentWidget(window->findChild<QWidget *>(tab));
+    QCoreApplication::processEvents();
+    QCOMPARE(bytes(window->getWorkingBytes()), working);
+}
+
 void TestMainWindow::newImage_data()
 {
     QTest::addColumn<int>("revision");
@@ -967,6 +1020,85 @@ void TestMainWindow::viewerOutlivesWindows()
         window.reset();
     }
     window.reset(new MainWindow);
+}
+
+void TestMainWindow::logos()
+{
+    QVERIFY(window->findChild<QLabel *>("logoLabel")->isVisible());
+    QVERIFY(!window->findChild<QLabel *>("cornerLogoLabel")->isVisible());
+    openWindow(dataPath("analog-1.3.bin"));
+    QVERIFY(window->findChild<QLabel *>("logoLabel") == nullptr);
+    QLabel *corner = window->findChild<QLabel *>("cornerLogoLabel");
+    QVERIFY(corner->isVisible());
+    for (const QSize &size : {QSize(1300, 700), QSize(1400, 800)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const int central = window->findChild<QWidget *>("centralWidget")->width();
+        QCOMPARE(corner->y(), 3);
+        QCOMPARE(corner->x() + corner->width(), central + 3);
+    }
+}
+
+void TestMainWindow::updateCheck()
+{
+    HttpFixture server;
+    QVERIFY(server.isListening());
+    server.body = HttpFixture::document("1001", "02.00.14");
+    qputenv("VOZEVU_UPDATE_SERVER", server.address().toLatin1());
+    QSettings settings("Quorbel", "QBDUZOVozevu");
+    settings.remove("LastVersionDisplay");
+
+    // Start-up: a newer version is announced once.
+    answerer->expect(clickButton(QMessageBox::Ok));
+    window.reset(new MainWindow);
+    window->show();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].title, QString("Quorbel DUZO Vozevu"));
+    QVERIFY(answerer->seen[0].text.startsWith(
+        "QB DUZO Vozevu v02.00.14 is available on Quorbel website."));
+    settings.sync();
+    QCOMPARE(settings.value("LastVersionDisplay").toString(), QString("02.00.14"));
+
+    // The next start-up with the same document says nothing.
+    window.reset(new MainWindow);
+    window->show();
+    QTRY_COMPARE(server.requests, 2);
+    QTest::qWait(200);
+    QCOMPARE(answerer->seen.size(), 1);
+
+    // On request: the announcement again, then "up to date" for the same version.
+    answerer->expect(clickButton(QMessageBox::Ok));
+    action("actionCheck_for_updates")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 2);
+    server.body = HttpFixture::document("1001", "02.00.13");
+    answerer->expect(clickButton(QMessageBox::Ok));
+    action("actionCheck_for_updates")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 3);
+    QCOMPARE(answerer->seen[2].text, QString("  Your software is up to date.   "));
+
+    // Another product's document: nothing at all.
+    server.body = HttpFixture::document("1002", "09.00.00");
+    action("actionCheck_for_updates")->trigger();
+    QTRY_COMPARE(server.requests, 5);
+    QTest::qWait(200);
+    QCOMPARE(answerer->seen.size(), 3);
+    qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
+}
+
+void TestMainWindow::aboutOpens()
+{
+    action("actionAbout_QB_Edid_Editor")->trigger();
+    About *about = window->findChild<About *>();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QString("About"));
+    QPointer<About> guard(about);
+    about->accept();
+    QTRY_VERIFY(guard.isNull());
 }
 
 static bool floatingViewerShown()
