@@ -99,10 +99,13 @@ void Edid::showCEAExtension()
     if (!ceaPending)
         return;
     ceaPending = false;
+    // Building the page rewrites the extension as the page assembles it. As
+    // after a load, the extension as loaded is kept while it is unedited, so
+    // that looking at the page never makes the image count as changed.
+    const bool unedited = std::memcmp(workingBytes + 128, referenceBytes + 128, 128) == 0;
     ceaExtension.initFields(&pendingCEA, referenceBytes, workingBytes);
-    // Nothing could edit the extension before its page was built: the working
-    // image keeps the extension as loaded, not as the page reassembles it.
-    std::memcpy(workingBytes + 128, referenceBytes + 128, 128);
+    if (unedited)
+        std::memcpy(workingBytes + 128, referenceBytes + 128, 128);
     HexaViewer::getInstance()->updateByteArray(referenceBytes, workingBytes, 128, 255);
 }
 

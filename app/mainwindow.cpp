@@ -272,10 +272,13 @@ bool MainWindow::eventFilter(QObject *object, QEvent *event)
 
 void MainWindow::on_actionHexa_Viewer_triggered(bool checked)
 {
-    if (checked)
+    if (checked) {
+        // The floating viewer describes the extension too.
+        page.showCEAExtension();
         HexaViewer::getInstance()->openFloatingWindow(styleSheet());
-    else
+    } else {
         HexaViewer::getInstance()->closeFloatingWindow();
+    }
     ui->actionHexaViewerTool->setChecked(checked);
 }
 
@@ -350,13 +353,14 @@ void MainWindow::on_actionCheck_for_updates_triggered()
 
 void MainWindow::fileIsReady(QNetworkReply *reply)
 {
-    if (reply->error() != QNetworkReply::NoError) {
+    // A network error or an oversized answer: nothing is shown.
+    UpdateCheck::Document document;
+    const bool read = UpdateCheck::readReply(reply, &document);
+    reply->deleteLater();
+    if (!read) {
         manualUpdateCheck = true;
-        reply->deleteLater();
         return;
     }
-    const UpdateCheck::Document document = UpdateCheck::read(reply->readAll());
-    reply->deleteLater();
     if (document.id != UpdateCheck::productId)
         return;
     const QString last = settings.value(UpdateCheck::settingsKey).toString();
@@ -522,6 +526,8 @@ void MainWindow::displayEDIDData(_EDID_MANDATORY_INFO *info)
         ui->rev4RB->setChecked(true);
     page.adaptToEDIDVersion(false);
     ui->dataTabs->setCurrentIndex(0);
+    if (ui->actionHexa_Viewer->isChecked())
+        page.showCEAExtension();
 }
 
 bool MainWindow::checkUnsavedData()

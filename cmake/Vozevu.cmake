@@ -37,6 +37,7 @@ function(vozevu_qtest name)
   endforeach()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LINK})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
   target_compile_definitions(${name} PRIVATE
     VOZEVU_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   add_test(NAME ${name} COMMAND ${name})

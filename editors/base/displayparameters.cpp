@@ -2,26 +2,19 @@
 #include "ui_displayparameters.h"
 
 #include "displayfeaturesupport.h"
-#include "displayscreensize.h"
 #include "edidwriter.h"
 #include "hexaviewer.h"
+#include "screensizefields.h"
 #include "sectionrows.h"
 #include "validator.h"
 
-namespace {
-
-constexpr uint32_t kSize = 0;
-constexpr uint32_t kLandscape = 1;
-constexpr uint32_t kPortrait = 2;
-
-} // namespace
-
 DisplayParameters::DisplayParameters(QWidget *parent)
-    : QWidget(parent), ui(new Ui::DisplayParameters), support(this),
+    : QWidget(parent), ui(new Ui::DisplayParameters), support(this), screen(support),
       decimalValidator(new Validator(QStringLiteral("[^0-9.]"))),
       digitsValidator(new Validator(QStringLiteral("[^0-9]")))
 {
     ui->setupUi(this);
+    screen.attach(ui);
     ui->gammaField->setValidator(decimalValidator);
     ui->hSizeField->setValidator(digitsValidator);
     ui->vSizeField->setValidator(digitsValidator);
@@ -103,41 +96,13 @@ void DisplayParameters::initGamma(const _EDID_DISPLAY_PARAMETERS &params)
 
 void DisplayParameters::initScreenFormat(const _EDID_DISPLAY_PARAMETERS &params)
 {
-    screenKind = params.screenSize.kind;
-    if (screenKind == kSize) {
-        hSize = params.screenSize.hSizeOrRatio;
-        vSize = params.screenSize.vSize;
-    } else {
-        ratio = params.screenSize.hSizeOrRatio;
-        // Outside revision 4 the same bytes are an undefined size.
-        takeSizesFromImage();
-    }
+    screen.load(params.screenSize);
     showScreenMode();
-}
-
-void DisplayParameters::takeSizesFromImage()
-{
-    const Byte *working = support.working();
-    hSize = working ? working[21] : 0;
-    vSize = working ? working[22] : 0;
 }
 
 void DisplayParameters::showScreenMode()
 {
-    const bool ratioMode = screenKind != kSize;
-    ui->dimensionsRB->setChecked(!ratioMode);
-    ui->aspectRatioRB->setChecked(ratioMode);
-    ui->dimensionsGB->setEnabled(!ratioMode);
-    ui->aspectRatioGB->setEnabled(ratioMode);
-    displayText(ui->hSizeField, int(hSize));
-    displayText(ui->vSizeField, int(vSize));
-    if (ratioMode) {
-        ui->portraitRB->setEnabled(true);
-        ui->landscapeRB->setEnabled(true);
-        ui->ratioField->setEnabled(true);
-        (screenKind == kPortrait ? ui->portraitRB : ui->landscapeRB)->setChecked(true);
-        displayText(ui->ratioField, ratio / 100.0);
-    }
+    screen.show(screen.kind != ScreenSizeFields::Size);
 }
 
 void DisplayParameters::initFeatureSupport(const _EDID_DISPLAY_PARAMETERS &params)
@@ -177,9 +142,7 @@ void DisplayParameters::resetFields(Byte *reference, Byte *working)
     colorBitDepth = interfaceType = 0;
     dfp = 0;
     gamma = 100;
-    screenKind = kSize;
-    ratio = 100;
-    hSize = vSize = 0;
+    screen.reset();
     standby = suspend = activeOff = 0;
     colorType = 1;
     colorEncoding = 0;
@@ -211,9 +174,9 @@ void DisplayParameters::adaptToEDIDVersion(Word revision)
     this->revision = revision;
     const bool rev4 = revision == 4;
     if (!rev4) {
-        if (screenKind != kSize) {
-            screenKind = kSize;
-            takeSizesFromImage();
+        if (screen.kind != ScreenSizeFields::Size) {
+            screen.kind = ScreenSizeFields::Size;
+            screen.takeSizesFromImage();
         }
         showScreenMode();
     }
@@ -251,13 +214,7 @@ void DisplayParameters::updateDisplayParameters()
         input.interface = interfaceType;
         input.dfp = dfp;
     }
-    record.screenSize.kind = screenKind;
-    if (screenKind == kSize) {
-        record.screenSize.hSizeOrRatio = hSize;
-        record.screenSize.vSize = vSize;
-    } else {
-        record.screenSize.hSizeOrRatio = ratio;
-    }
+    screen.store(record.screenSize);
     record.gamma = Word(gamma);
     _EDID_FEATURE_SUPPORT &features = record.featureSupport;
     features.standby = standby;
@@ -277,7 +234,7 @@ StringInfo DisplayParameters::getStringInfo()
 {
     StringInfo rows = SectionRows::videoInput(ui, analog, revision);
     rows << qMakePair(QStringLiteral("Gamma"), ui->gammaField->text());
-    rows << SectionRows::screenSize(ui, screenKind);
+    rows << SectionRows::screenSize(ui, screen.kind);
     rows << SectionRows::featureSupport(ui, analog, revision);
     return rows;
 }
@@ -301,15 +258,6 @@ QVariant DisplayParameters::detectFormatError(QLineEdit *field, QVariant value, 
                                               QVariant maximum, std::string message)
 {
     return support.checkRange(field, value, minimum, maximum, QString::fromStdString(message));
-}
-
-Word DisplayParameters::checkedRatio(uint32_t kind, bool fromButton)
-{
-    const DisplayScreenSize::RatioRange &range = DisplayScreenSize::ratioRange(kind);
-    const QVariant accepted = detectFormatError(ui->ratioField, PanelSupport::readDouble(ui->ratioField),
-                                                range.minimum, range.maximum,
-                                                fromButton ? range.buttonMessage : range.fieldMessage);
-    return Word(PanelSupport::hundredths(accepted.toDouble()));
 }
 
 void DisplayParameters::updateColorEncoding()
@@ -403,74 +351,44 @@ void DisplayParameters::on_gammaField_editingFinished()
 
 void DisplayParameters::on_dimensionsRB_clicked(bool checked)
 {
-    if (!checked)
-        return;
-    ui->dimensionsGB->setEnabled(true);
-    ui->aspectRatioRB->setChecked(false);
-    ui->aspectRatioGB->setEnabled(false);
-    screenKind = kSize;
-    hSize = Word(PanelSupport::readInt(ui->hSizeField));
-    vSize = Word(PanelSupport::readInt(ui->vSizeField));
-    updateDisplayParameters();
+    if (screen.chooseDimensions(checked))
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_aspectRatioRB_clicked(bool checked)
 {
-    if (!checked)
-        return;
-    ui->aspectRatioGB->setEnabled(true);
-    ui->dimensionsRB->setChecked(false);
-    ui->dimensionsGB->setEnabled(false);
-    ui->portraitRB->setEnabled(true);
-    ui->landscapeRB->setEnabled(true);
-    ui->ratioField->setEnabled(true);
-    screenKind = ui->portraitRB->isChecked() ? kPortrait : kLandscape;
-    ratio = checkedRatio(screenKind, true);
-    updateDisplayParameters();
+    if (screen.chooseAspectRatio(checked))
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_hSizeField_editingFinished()
 {
-    if (support.unchanged(ui->hSizeField))
-        return;
-    hSize = Word(detectFormatError(ui->hSizeField, PanelSupport::readInt(ui->hSizeField), 0, 255,
-                                   "Horizontal Size must be in range of 0 to 255 cm")
-                     .toInt());
-    updateDisplayParameters();
+    if (screen.finishHSize())
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_vSizeField_editingFinished()
 {
-    if (support.unchanged(ui->vSizeField))
-        return;
-    vSize = Word(detectFormatError(ui->vSizeField, PanelSupport::readInt(ui->vSizeField), 0, 255,
-                                   "Vertical Size must be in range of 0 to 255 cm")
-                     .toInt());
-    updateDisplayParameters();
+    if (screen.finishVSize())
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_portraitRB_clicked(bool checked)
 {
-    if (checked)
-        screenKind = kPortrait;
-    ratio = checkedRatio(kPortrait, true);
+    screen.chooseOrientation(ScreenSizeFields::Portrait, checked);
     updateDisplayParameters();
 }
 
 void DisplayParameters::on_landscapeRB_clicked(bool checked)
 {
-    if (checked)
-        screenKind = kLandscape;
-    ratio = checkedRatio(kLandscape, true);
+    screen.chooseOrientation(ScreenSizeFields::Landscape, checked);
     updateDisplayParameters();
 }
 
 void DisplayParameters::on_ratioField_editingFinished()
 {
-    if (support.unchanged(ui->ratioField))
-        return;
-    ratio = checkedRatio(screenKind == kPortrait ? kPortrait : kLandscape, false);
-    updateDisplayParameters();
+    if (screen.finishRatio())
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_standbyModeCB_clicked(bool checked)

@@ -7,6 +7,7 @@
 
 #include "edidtypes.h"
 #include "panelsupport.h"
+#include "screensizefields.h"
 #include "stringinfo.h"
 
 class QCheckBox;
@@ -78,8 +79,6 @@ private:
     void initScreenFormat(const _EDID_DISPLAY_PARAMETERS &params);
     void initFeatureSupport(const _EDID_DISPLAY_PARAMETERS &params);
     void showScreenMode();
-    void takeSizesFromImage();
-    Word checkedRatio(uint32_t kind, bool fromButton);
     void enableInputWidgets();
 
     Ui::DisplayParameters *ui;
@@ -100,10 +99,7 @@ private:
 
     int gamma = 100;
 
-    uint32_t screenKind = 0;
-    Word ratio = 100;
-    Word hSize = 0;
-    Word vSize = 0;
+    ScreenSizeFields screen;
 
     Bool standby = 0;
     Bool suspend = 0;

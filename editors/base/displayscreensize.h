@@ -7,6 +7,7 @@
 
 #include "edidtypes.h"
 #include "panelsupport.h"
+#include "screensizefields.h"
 #include "stringinfo.h"
 
 class QLineEdit;
@@ -34,16 +35,6 @@ public:
                                std::string message);
     void displayText(QLineEdit *field, QVariant value);
 
-    // Range and messages of an aspect ratio in one orientation (kind 1 or 2).
-    struct RatioRange
-    {
-        double minimum;
-        double maximum;
-        const char *fieldMessage;   // the ratio field finished
-        const char *buttonMessage;  // an orientation or the aspect-ratio mode chosen
-    };
-    static const RatioRange &ratioRange(uint32_t kind);
-
 public slots:
     void initFields(T_EDID_SCREEN_SIZE_RATIO screenSize, Byte *reference, Byte *working);
     void resetFields(Byte *reference, Byte *working);
@@ -60,21 +51,11 @@ private slots:
     void on_ratioField_editingFinished();
 
 private:
-    enum Kind : uint32_t { Size = 0, Landscape = 1, Portrait = 2 };
-
-    // The ratio field checked against the range of `kind`'s orientation.
-    Word checkedRatio(uint32_t kind, bool fromOrientationButton);
-    // Bytes 21-22 of the working image, which are the sizes outside revision 4.
-    void takeSizesFromImage();
-
     Ui::DisplayScreenSize *ui;
     _EDID_SCREEN_SIZE_RATIO record{};
     PanelSupport support;
+    ScreenSizeFields screen;
     Word revision = 3;
-    uint32_t kind = Size;
-    Word ratio = 100;
-    Word hSize = 0;
-    Word vSize = 0;
     Validator *sizeValidator;
 };
 

@@ -1,6 +1,7 @@
 #include "ceaextensionblock.h"
 #include "ui_ceaextensionblock.h"
 
+#include <QBoxLayout>
 #include <QBrush>
 #include <QColor>
 #include <QHBoxLayout>
@@ -454,7 +455,10 @@ void CEAExtensionBlock::connectBlock(CEABlock *block)
 void CEAExtensionBlock::placeBlock(CEABlock *block)
 {
     block->hide();
-    ui->widget->layout()->addWidget(block);
+    // In front of the closing spacer: an editor narrower than the area stays
+    // beside the block lists, and the room it cannot use goes to the right.
+    auto *area = static_cast<QBoxLayout *>(ui->widget->layout());
+    area->insertWidget(area->count() - 1, block, 1);
 }
 
 // The block must already be out of ceaBlocks. Its signals are cut before it

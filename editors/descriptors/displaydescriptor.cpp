@@ -68,6 +68,13 @@ DisplayDescriptor::DisplayDescriptor(QWidget *parent)
         ui->blockLayout->addWidget(editor);
         editor->hide();
     }
+
+    // The detailed timing editor can be squeezed below the width of its grid,
+    // which cuts its labels: the slot keeps that width, plus its own margins
+    // and the frame the style sheet draws around it.
+    const QMargins area = ui->verticalLayout_2->contentsMargins();
+    const int frame = 2 * 3;
+    setMinimumWidth(detailedTimings.layout()->minimumSize().width() + area.left() + area.right() + frame);
 }
 
 DisplayDescriptor::~DisplayDescriptor()

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -31,6 +32,7 @@
 #include "hexaviewer.h"
 #include "httpfixture.h"
 #include "mainwindow.h"
+#include "updatecheck.h"
 
 namespace {
 
@@ -238,6 +240,7 @@ class TestMainWindow : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -258,6 +261,7 @@ private slots:
     void unsavedQuestionOnlyWhenChanged();
     void yesThenCancelledSaveAsKeepsImage();
     void revisionSwitchRewritesVersionOnly();
+    void revisionThreeDropsRevisionFourSlot();
     void forcedRevisionIsApplied();
     void ceaToggleAddsAndRemoves();
     void foreignExtensionNeedsConsent();
@@ -270,6 +274,8 @@ private slots:
     void viewerOutlivesWindows();
     void logos();
     void updateCheck();
+    void updateCheckFailuresAreSilent_data();
+    void updateCheckFailuresAreSilent();
     void aboutOpens();
     void floatingViewerFollowsActions();
     void fieldBeingEditedCommitsFirst_data();
@@ -287,6 +293,8 @@ private:
     std::unique_ptr<QTemporaryDir> tmp;
     std::unique_ptr<BoxAnswerer> answerer;
     QTemporaryDir settingsDir;
+    // The sample files as they were before the tests: no test may write there.
+    QMap<QString, QByteArray> samples;
 };
 
 void TestMainWindow::initTestCase()
@@ -296,6 +304,18 @@ void TestMainWindow::initTestCase()
     qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
     QVERIFY(settingsDir.isValid());
     qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
+    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
+    for (const QString &name : data.entryList(QDir::Files))
+        samples.insert(name, readAll(data.filePath(name)));
+    QVERIFY(samples.contains("analog-1.3.bin"));
+}
+
+void TestMainWindow::cleanupTestCase()
+{
+    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
+    QCOMPARE(data.entryList(QDir::Files), QStringList(samples.keys()));
+    for (auto it = samples.cbegin(); it != samples.cend(); ++it)
+        QVERIFY2(readAll(data.filePath(it.key())) == it.value(), qPrintable(it.key()));
 }
 
 void TestMainWindow::init()
@@ -800,6 +820,23 @@ void TestMainWindow::revisionSwitchRewritesVersionOnly()
     QCOMPARE(blockSum(after, 0), 0);
 }
 
+void TestMainWindow::revisionThreeDropsRevisionFourSlot()
+{
+    // Block 2 holds established timings III (tag F7), a revision-4 kind.
+    const QByteArray image = imageOf(readAll(dataPath("established-timings-iii.bin")));
+    QCOMPARE(int(static_cast<u8>(image[72 + 3])), 0xF7);
+    openWindow(dataPath("established-timings-iii.bin"));
+    QVERIFY(window->findChild<QRadioButton *>("rev4RB")->isChecked());
+
+    switchRevision(3, true);
+    QByteArray expected = image;
+    expected[19] = 3;
+    expected.replace(72, 18, QByteArray::fromHex("0000001000") + QByteArray(13, '\0'));
+    fixChecksum(expected, 0);
+    QCOMPARE(bytes(window->getWorkingBytes()).toHex(' '), expected.toHex(' '));
+    QCOMPARE(bytes(window->getReferenceBytes()), image);
+}
+
 void TestMainWindow::forcedRevisionIsApplied()
 {
     QByteArray image = readAll(dataPath("analog-1.3.bin"));
@@ -909,26 +946,48 @@ void TestMainWindow::foreignExtensionKeptAfterCeaImage()
 
 void TestMainWindow::ceaPageBuiltWhenShown_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("tab");
-    QTest::newRow("extension tab") << "extDataTab";
-    QTest::newRow("viewer tab") << "hexaViewerTab";
+    QTest::newRow("extension tab") << "hdmi-tv.bin" << "extDataTab";
+    QTest::newRow("viewer tab") << "hdmi-tv.bin" << "hexaViewerTab";
+    QTest::newRow("floating viewer") << "hdmi-tv.bin" << "floating";
+    // Assembled again, this extension loses its non-zero padding byte.
+    QTest::newRow("padding, extension tab") << "padding" << "extDataTab";
+    QTest::newRow("padding, floating viewer") << "padding" << "floating";
 }
 
 void TestMainWindow::ceaPageBuiltWhenShown()
 {
+    QFETCH(QString, file);
     QFETCH(QString, tab);
-    const QByteArray image = imageOf(readAll(dataPath("hdmi-tv.bin")));
-    openWindow(dataPath("hdmi-tv.bin"));
+    QString path = dataPath(file);
+    if (file == "padding") {
+        QByteArray padded = readAll(dataPath("hdmi-tv.bin"));
+        padded[254] = 0x01;
+        fixChecksum(padded, 128);
+        path = tmp->filePath("padded.bin");
+        writeAll(path, padded);
+        answerer->expect(clickButton(QMessageBox::Ok));
+    }
+    const QByteArray image = imageOf(readAll(path));
+    openWindow(path);
     CEAExtensionBlock &cea = window->getPage().ceaExtension;
-    tabs()->setCurrentWidget(window->findChild<QWidget *>(tab));
+    if (tab == "floating")
+        action("actionHexa_Viewer")->trigger();
+    else
+        tabs()->setCurrentWidget(window->findChild<QWidget *>(tab));
     QCoreApplication::processEvents();
 
     // The page now holds the loaded extension; the image still counts as unchanged.
     const QByteArray assembled = cea.getEDIDData();
     QCOMPARE(assembled.size(), 128);
     QCOMPARE(assembled.left(4), image.mid(128, 4));
+    QCOMPARE(assembled.mid(4, 20), image.mid(128 + 4, 20));
     QCOMPARE(bytes(window->getWorkingBytes()), image);
+    QCOMPARE(bytes(window->getReferenceBytes()), image);
     QVERIFY(window->close());
+    if (file == "padding")
+        return;
 
     // Removing the extension before its page was ever shown.
     window.reset(new MainWindow);
@@ -1085,6 +1144,65 @@ void TestMainWindow::updateCheck()
     QTRY_COMPARE(server.requests, 5);
     QTest::qWait(200);
     QCOMPARE(answerer->seen.size(), 3);
+    qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
+}
+
+void TestMainWindow::updateCheckFailuresAreSilent_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::newRow("malformed") << QByteArray("<Product><Id>1001</Id><Version>09.00") << 200;
+    QTest::newRow("not xml") << QByteArray("\x00\xff<<>>&&") << 200;
+    // A newer version at the start, followed by more than the document cap.
+    QTest::newRow("huge")
+        << HttpFixture::document("1001", "09.00.00")
+               + QByteArray(4 * UpdateCheck::maxDocumentSize, ' ')
+        << 200;
+    QTest::newRow("server error") << HttpFixture::document("1001", "09.00.00") << 500;
+    QTest::newRow("refused connection") << QByteArray() << 0;
+}
+
+void TestMainWindow::updateCheckFailuresAreSilent()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, status);
+    HttpFixture server;
+    QVERIFY(server.isListening());
+    QSettings settings("Quorbel", "QBDUZOVozevu");
+    settings.remove("LastVersionDisplay");
+    settings.sync();
+    if (status == 0) {
+        quint16 port;
+        {
+            HttpFixture closed;
+            port = closed.serverPort();
+        }
+        qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:" + QByteArray::number(port));
+    } else {
+        server.body = body;
+        server.status = status;
+        qputenv("VOZEVU_UPDATE_SERVER", server.address().toLatin1());
+    }
+
+    // Start-up: nothing is shown and nothing stored.
+    window.reset(new MainWindow);
+    window->show();
+    if (status != 0)
+        QTRY_COMPARE(server.requests, 1);
+    QTest::qWait(300);
+    QVERIFY(answerer->seen.isEmpty());
+    settings.sync();
+    QVERIFY(!settings.contains("LastVersionDisplay"));
+
+    // The failed answer counted as the start-up one: a request now is answered.
+    server.body = HttpFixture::document("1001", "02.00.13");
+    server.status = 200;
+    qputenv("VOZEVU_UPDATE_SERVER", server.address().toLatin1());
+    answerer->expect(clickButton(QMessageBox::Ok));
+    action("actionCheck_for_updates")->trigger();
+    settle(*answerer);
+    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(answerer->seen[0].text, QString("  Your software is up to date.   "));
     qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
 }
 

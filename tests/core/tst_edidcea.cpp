@@ -1,6 +1,7 @@
 // CEA-861 extension: decoding, block search, header writers and block editing.
 
-#include "edidtestimage.h"
+#include "edid.h"
+#include "testimage.h"
 
 #include <QtTest>
 
@@ -18,19 +19,8 @@ Image extensionImage(const std::vector<int>& bytes)
         image[size_t(i)] = Byte(0xA5 ^ i);
     for (size_t i = 0; i < bytes.size() && i < 127; ++i)
         image[128 + i] = Byte(bytes[i]);
-    int sum = 0;
-    for (int i = 128; i < 255; ++i)
-        sum += image[size_t(i)];
-    image[255] = Byte(0x100 - (sum & 0xFF));
+    fixChecksum(image, 128);
     return image;
-}
-
-void fixExtensionChecksum(Image& image)
-{
-    int sum = 0;
-    for (int i = 128; i < 255; ++i)
-        sum += image[size_t(i)];
-    image[255] = Byte(0x100 - (sum & 0xFF));
 }
 
 // Extension header 02 03 d 00 followed by `collection`.
@@ -417,8 +407,8 @@ void TestEdidCea::headerWriters()
     Image image = loadSample(QStringLiteral("hdmi-tv"));
     const Image before = image;
     EDIDSetCEAHeaderTag(image.data());
-    QCOMPARE(hexBytes(image, 128, 4), QByteArray("02 03 04 71"));
-    QCOMPARE(hexBytes(image, 132, 123), hexBytes(before, 132, 123));
+    QCOMPARE(hexText(image, 128, 4), QByteArray("02 03 04 71"));
+    QCOMPARE(hexText(image, 132, 123), hexText(before, 132, 123));
     QCOMPARE(blockSum(image, 128), 0);
 
     EDIDUpdateCEAVersion(0x103, image.data());
@@ -438,10 +428,10 @@ void TestEdidCea::headerWriters()
     QCOMPARE(int(back.ycbcr422), 1);
     QCOMPARE(int(back.nativeCount), 1);
 
-    QCOMPARE(hexBytes(image, 0, 128), hexBytes(before, 0, 128));
+    QCOMPARE(hexText(image, 0, 128), hexText(before, 0, 128));
     EDIDRemoveAllCEAData(image.data());
-    QCOMPARE(hexBytes(image, 0, 128), hexBytes(before, 0, 128));   // byte 126 kept
-    QCOMPARE(hexBytes(image, 128, 128), hexBytes(Image{}, 128, 128));
+    QCOMPARE(hexText(image, 0, 128), hexText(before, 0, 128));   // byte 126 kept
+    QCOMPARE(hexText(image, 128, 128), hexText(Image{}, 128, 128));
 
     QCOMPARE(EDIDGetCEAVendorSpecificBlock(0xBEEF), Word(0xBEEF));
 }
@@ -451,18 +441,18 @@ void TestEdidCea::blockEditing()
     // An empty extension holding one detailed timing after its collection.
     Image image = extensionImage(withHeader(4, {0x01, 0x1D, 0x00, 0x72, 0x51, 0xD0, 0x1E, 0x20, 0x6E,
                                                 0x28, 0x55, 0x00, 0xC4, 0x8E, 0x21, 0x00, 0x00, 0x1E}));
-    const QByteArray timing = hexBytes(image, 132, 18);
-    const QByteArray base = hexBytes(image, 0, 128);
+    const QByteArray timing = hexText(image, 132, 18);
+    const QByteArray base = hexText(image, 0, 128);
     Byte* e = image.data();
     QCOMPARE(EDIDGetCEANumberOfUnusedBytes(e), 122 - 18);
 
     // Each step keeps the timing right after the collection and byte 255 right.
     auto check = [&](int d, const char* collection) {
         QCOMPARE(int(image[130]), d);
-        QCOMPARE(hexBytes(image, 132, d - 4), QByteArray(collection));
-        QCOMPARE(hexBytes(image, 128 + d, 18), timing);
+        QCOMPARE(hexText(image, 132, d - 4), QByteArray(collection));
+        QCOMPARE(hexText(image, 128 + d, 18), timing);
         QCOMPARE(blockSum(image, 128), 0);
-        QCOMPARE(hexBytes(image, 0, 128), base);
+        QCOMPARE(hexText(image, 0, 128), base);
         QCOMPARE(EDIDGetCEANumberOfUnusedBytes(e), 122 - (d - 4) - 18);
     };
 
@@ -497,15 +487,15 @@ void TestEdidCea::blockEditing()
     check(7, "42 01 02");
     QVERIFY(EDIDDeleteFullCEABlock(e, 2, 0));
     QCOMPARE(int(image[130]), 4);
-    QCOMPARE(hexBytes(image, 132, 18), timing);
-    QCOMPARE(hexBytes(image, 150, 105), hexBytes(Image{}, 150, 105));   // padding stays 0
+    QCOMPARE(hexText(image, 132, 18), timing);
+    QCOMPARE(hexText(image, 150, 105), hexText(Image{}, 150, 105));   // padding stays 0
     QCOMPARE(blockSum(image, 128), 0);
 
     // Opening a gap leaves the checksum to the caller.
     const Byte checksum = image[255];
     QVERIFY(EDIDGetEmplyExtentionBlock(e, 3));
     QCOMPARE(int(image[130]), 7);
-    QCOMPARE(hexBytes(image, 135, 18), timing);
+    QCOMPARE(hexText(image, 135, 18), timing);
     QCOMPARE(image[255], checksum);
 }
 
@@ -562,7 +552,7 @@ void TestEdidCea::anyExtensionStaysInBounds()
                 image[size_t(i)] = variant < 6 ? fills[variant] : Byte((i * (variant == 6 ? 73 : 151) + d) & 0xFF);
             image[128] = 0x02;
             image[130] = Byte(d);
-            fixExtensionChecksum(image);
+            fixChecksum(image, 128);
 
             _EDID_CEA_EXTENSION_INFO info{};
             const int result = EDIDGetExtensionInfo(image.data(), &info);

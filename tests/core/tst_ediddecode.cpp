@@ -7,49 +7,15 @@
 #include <cstring>
 
 #include "edid.h"
+#include "testimage.h"
 
 namespace {
-
-typedef std::array<Byte, 256> Image;
-
-void fixChecksum(Image& img)
-{
-    Byte sum = 0;
-    for (int i = 0; i < 127; ++i)
-        sum = Byte(sum + img[i]);
-    img[127] = Byte(0x100 - sum);
-}
-
-// A valid base block: header, version 1.revision, four unused descriptors.
-Image baseImage(Byte revision = 3)
-{
-    Image img{};
-    const Byte header[8] = { 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00 };
-    std::memcpy(img.data(), header, 8);
-    img[18] = 1;
-    img[19] = revision;
-    for (int k = 0; k < 4; ++k)
-        img[54 + 18 * k + 3] = 0x10;
-    fixChecksum(img);
-    return img;
-}
 
 // Writes 18 bytes into descriptor slot `index`.
 void setDescriptor(Image& img, int index, const std::array<Byte, 18>& bytes)
 {
     std::memcpy(img.data() + 54 + 18 * index, bytes.data(), 18);
     fixChecksum(img);
-}
-
-Image loadSample(const QString& name)
-{
-    QFile f(QStringLiteral(VOZEVU_TEST_DATA "/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot open %s", qPrintable(name));
-    const QByteArray data = f.readAll();
-    Image img{};
-    std::memcpy(img.data(), data.constData(), size_t(qMin(data.size(), 256)));
-    return img;
 }
 
 int aspectHeight(int width, _FORMAT_ASP_RATIO aspect)
@@ -374,7 +340,7 @@ void TestEdidDecode::headerAndChecksum()
     QFETCH(int, byte);
     QFETCH(int, delta);
     QFETCH(bool, fixSum);
-    Image img = baseImage(4);
+    Image img = baseBlockImage(4);
     _EDID_MANDATORY_INFO info{};
     QVERIFY(EDIDGetMandatoryInfo(img.data(), &info));
     QCOMPARE(EDIDCurrentRevision, 4u);
@@ -418,7 +384,7 @@ void TestEdidDecode::vendorProductID()
     QFETCH(int, year);
     QFETCH(bool, modelYear);
 
-    Image img = baseImage();
+    Image img = baseBlockImage();
     std::memcpy(img.data() + 8, bytes.constData(), 10);
     fixChecksum(img);
     _EDID_MANDATORY_INFO info{};
@@ -463,7 +429,7 @@ void TestEdidDecode::videoInput()
     QFETCH(uint, interface);
     QFETCH(QString, flags);
 
-    Image img = baseImage(Byte(revision));
+    Image img = baseBlockImage(Byte(revision));
     img[20] = Byte(byte20);
     fixChecksum(img);
     _EDID_MANDATORY_INFO info{};
@@ -506,7 +472,7 @@ void TestEdidDecode::screenSize()
     QFETCH(int, hSizeOrRatio);
     QFETCH(int, vSize);
 
-    Image img = baseImage();
+    Image img = baseBlockImage();
     img[21] = Byte(b21);
     img[22] = Byte(b22);
     const _EDID_SCREEN_SIZE_RATIO s = EDIDGetScreenSizeRatio(img.data());
@@ -543,7 +509,7 @@ void TestEdidDecode::featureSupport()
     QFETCH(int, value);
     QFETCH(QString, flags);
 
-    Image img = baseImage(Byte(revision));
+    Image img = baseBlockImage(Byte(revision));
     img[20] = Byte(byte20);
     img[24] = Byte(byte24);
     fixChecksum(img);
@@ -562,7 +528,7 @@ void TestEdidDecode::featureSupport()
 
 void TestEdidDecode::colorsAndEstablished()
 {
-    Image img = baseImage();
+    Image img = baseBlockImage();
     // Low bits: red x 11, red y 10, green x 01, green y 00; blue x 00, blue y 01, white x 10, white y 11.
     const Byte colours[10] = { 0xE4, 0x1B, 0xA3, 0x54, 0x4C, 0x99, 0x26, 0x0F, 0x50, 0x54 };
     std::memcpy(img.data() + 25, colours, 10);
@@ -619,7 +585,7 @@ void TestEdidDecode::standardTiming()
     QFETCH(int, refresh);
 
     for (int slot = 0; slot < 8; slot += 7) {
-        Image img = baseImage();
+        Image img = baseBlockImage();
         img[38 + 2 * slot] = Byte(b0);
         img[39 + 2 * slot] = Byte(b1);
         fixChecksum(img);
@@ -632,7 +598,7 @@ void TestEdidDecode::standardTiming()
         QCOMPARE(int(s.refresh), refresh);
     }
     // The same rule inside a standard timing identifier descriptor.
-    Image img = baseImage();
+    Image img = baseBlockImage();
     setDescriptor(img, 2, { 0, 0, 0, 0xFA, 0, 0x01, 0x01, 0x01, 0x01, 0x01, 0x01,
                             0x01, 0x01, 0x01, 0x01, Byte(b0), Byte(b1), 0x0A });
     const _EDID_MONITOR_DESC d = EDIDGet18ByteInfo(img.data(), 2);
@@ -647,7 +613,7 @@ void TestEdidDecode::standardTiming()
 
 void TestEdidDecode::detailedTiming()
 {
-    Image img = baseImage();
+    Image img = baseBlockImage();
     setDescriptor(img, 1, { 0x01, 0x1D, 0x00, 0x72, 0x51, 0xD0, 0x1E, 0x20, 0x6E,
                             0x28, 0x55, 0x00, 0xC4, 0x8E, 0x21, 0x00, 0x00, 0x1E });
     _EDID_MANDATORY_INFO info{};
@@ -695,7 +661,7 @@ void TestEdidDecode::detailedTiming()
 
 void TestEdidDecode::detailedTimingSyncOffsets()
 {
-    Image img = baseImage();
+    Image img = baseBlockImage();
     // Vertical offset and width are 6-bit; horizontal ones 10-bit; porches wider than the blanking wrap.
     setDescriptor(img, 0, { 0x10, 0x00, 0x00, 0x10, 0x00, 0x00, 0x20, 0x00, 0x34,
                             0x12, 0xF5, 0xFA, 0x00, 0x00, 0x00, 0x07, 0x09, 0x00 });
@@ -734,7 +700,7 @@ void TestEdidDecode::textDescriptors()
     QFETCH(QByteArray, text);
 
     for (int slot = 0; slot < 4; ++slot) {
-        Image img = baseImage();
+        Image img = baseBlockImage();
         std::array<Byte, 18> d{};
         d[3] = Byte(tag);
         std::memcpy(d.data() + 5, payload.constData(), 13);
@@ -750,7 +716,7 @@ void TestEdidDecode::textDescriptors()
 void TestEdidDecode::splitProductName()
 {
     // A long name split over two 0xFC descriptors: each slot keeps its own part.
-    Image img = baseImage();
+    Image img = baseBlockImage();
     std::array<Byte, 18> first{}, second{};
     first[3] = second[3] = 0xFC;
     std::memcpy(first.data() + 5, "Minicom LTD \n", 13);
@@ -793,7 +759,7 @@ void TestEdidDecode::descriptorTags()
     QFETCH(int, tag);
     QFETCH(uint, type);
 
-    Image img = baseImage(Byte(revision));
+    Image img = baseBlockImage(Byte(revision));
     // d2 and d4 are not examined.
     setDescriptor(img, 2, { 0, 0, 0x55, Byte(tag), 0x66, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13 });
     _EDID_MANDATORY_INFO info{};
@@ -825,7 +791,7 @@ void TestEdidDecode::rangeLimitsTimingSupport()
     QFETCH(int, d10);
     QFETCH(int, timingSupport);
 
-    Image img = baseImage(Byte(revision));
+    Image img = baseBlockImage(Byte(revision));
     setDescriptor(img, 3, { 0, 0, 0, 0xFD, 0, 0x32, 0x4B, 0x1E, 0x53, 0x11, Byte(d10),
                             0x11, 0x2B, 0xF0, 0xE8, 0x48, 0xF0, 0x3C });
     _EDID_MANDATORY_INFO info{};
@@ -867,7 +833,7 @@ void TestEdidDecode::rangeLimitsOffsets()
     QFETCH(int, d4);
     QFETCH(QString, rates);
 
-    Image img = baseImage(Byte(revision));
+    Image img = baseBlockImage(Byte(revision));
     setDescriptor(img, 1, { 0, 0, 0, 0xFD, Byte(d4), 10, 20, 30, 40, 0x11, 0x01,
                             0x0A, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20 });
     _EDID_MANDATORY_INFO info{};
@@ -896,7 +862,7 @@ void TestEdidDecode::rangeLimitsOffsetsRealImage()
 void TestEdidDecode::rangeLimitsCurves()
 {
     EDIDCurrentRevision = 4;
-    Image img = baseImage(4);
+    Image img = baseBlockImage(4);
     // CVT 1.1, precision 0x0A, max 1920 pixels, all ratios, 16:9 preferred, both blankings, all scalings, 60 Hz.
     setDescriptor(img, 0, { 0, 0, 0, 0xFD, 0, 48, 144, 30, 160, 60, 0x04,
                             0x11, 0x28, 0xF0, 0xF8, 0x38, 0xF0, 60 });
@@ -937,7 +903,7 @@ void TestEdidDecode::rangeLimitsCurves()
 
 void TestEdidDecode::colorPointAndManagement()
 {
-    Image img = baseImage(4);
+    Image img = baseBlockImage(4);
     setDescriptor(img, 2, { 0, 0, 0, 0xFB, 0, 0x01, 0x0E, 0x50, 0x54, 0x78,
                             0x02, 0x05, 0xA0, 0xB0, 0xFF, 0x0A, 0x20, 0x20 });
     const _EDID_COLOR_POINT_DATA p = EDIDGet18ByteInfo(img.data(), 2).colorPoint;
@@ -994,7 +960,7 @@ void TestEdidDecode::cvtTimingCodes()
     QFETCH(QString, supported);
 
     for (int c = 0; c < 4; ++c) {
-        Image img = baseImage(3);   // the tag is decoded at revision 3 too
+        Image img = baseBlockImage(3);   // the tag is decoded at revision 3 too
         std::array<Byte, 18> d{};
         d[3] = 0xF8;
         d[5] = 0x01;
@@ -1017,7 +983,7 @@ void TestEdidDecode::cvtTimingCodes()
 
 void TestEdidDecode::establishedTimings3()
 {
-    Image img = baseImage(3);
+    Image img = baseBlockImage(3);
     setDescriptor(img, 0, { 0, 0, 0, 0xF7, 0, 0x0A, 0x80, 0x00, 0x41, 0x00, 0x01,
                             0xFF, 0xFF, 0, 0, 0, 0, 0 });
     const _EDID_MONITOR_DESC d = EDIDGet18ByteInfo(img.data(), 0);
@@ -1030,7 +996,7 @@ void TestEdidDecode::establishedTimings3()
 
 void TestEdidDecode::displayBlockText()
 {
-    Image img = baseImage();
+    Image img = baseBlockImage();
     setDescriptor(img, 3, { 0, 0, 0, 0xFE, 0, 'A', 'B', '\n', 'C', 0, 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K' });
     QCOMPARE(QByteArray(EDIDGetDisplayBlock(img.data(), 3).text), QByteArray("AB\nC"));
     setDescriptor(img, 3, { 0, 0, 0, 0xFE, 0, 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M' });
@@ -1039,7 +1005,7 @@ void TestEdidDecode::displayBlockText()
 
 void TestEdidDecode::indexOutOfRange()
 {
-    Image img = baseImage();
+    Image img = baseBlockImage();
     for (int index : { -1, 4, 1000 }) {
         QCOMPARE(EDIDGet18ByteInfo(img.data(), index).type, EDID_DESC_UNUSED);
         QCOMPARE(EDIDGetDetailedTiming(img.data(), index).pixelClock, uint64_t(0));

@@ -1,7 +1,8 @@
 // Writers of the base block: byte layouts, checksum, index limits and the
 // decode-then-write round trip of every sample image.
 
-#include "edidtestimage.h"
+#include "edid.h"
+#include "testimage.h"
 
 #include <QtTest>
 
@@ -223,7 +224,7 @@ void TestEdidWriter::checksumAfterEveryWriter()
     // The header writer alone leaves byte 127; the next writer repairs it.
     Image image = noisyImage();
     EDIDSetHeader(image.data());
-    QCOMPARE(hexBytes(image, 0, 8), QByteArray("00 FF FF FF FF FF FF 00"));
+    QCOMPARE(hexText(image, 0, 8), QByteArray("00 FF FF FF FF FF FF 00"));
     QCOMPARE(image[127], noisyImage()[127]);
     EDIDUpdateVendorProductID(image.data(), info.vendor);
     QCOMPARE(blockSum(image, 0), 0);
@@ -304,9 +305,9 @@ void TestEdidWriter::vendorProductId()
     v.year = Word(year);
     Image image = noisyImage();
     EDIDUpdateVendorProductID(image.data(), v);
-    QCOMPARE(hexBytes(image, 8, 10), bytes);
-    QCOMPARE(hexBytes(image, 0, 8), hexBytes(noisyImage(), 0, 8));
-    QCOMPARE(hexBytes(image, 18, 109), hexBytes(noisyImage(), 18, 109));
+    QCOMPARE(hexText(image, 8, 10), bytes);
+    QCOMPARE(hexText(image, 0, 8), hexText(noisyImage(), 0, 8));
+    QCOMPARE(hexText(image, 18, 109), hexText(noisyImage(), 18, 109));
 }
 
 void TestEdidWriter::serialNumberRoundTrip_data()
@@ -334,7 +335,7 @@ void TestEdidWriter::versionSetsCurrentRevision()
 {
     Image image = noisyImage();
     EDIDUpdateVersionRevision(_EDID_VERSION_REVISION{1, 4}, image.data());
-    QCOMPARE(hexBytes(image, 18, 2), QByteArray("01 04"));
+    QCOMPARE(hexText(image, 18, 2), QByteArray("01 04"));
     QCOMPARE(EDIDCurrentRevision, 4u);
     QCOMPARE(blockSum(image, 0), 0);
     EDIDUpdateVersionRevision(_EDID_VERSION_REVISION{1, 3}, image.data());
@@ -426,9 +427,9 @@ void TestEdidWriter::screenSize()
     s.vSize = Word(v);
     Image image = noisyImage();
     EDIDUpdateScreenSizeRatio(s, image.data());
-    QCOMPARE(hexBytes(image, 21, 2), bytes);
-    QCOMPARE(hexBytes(image, 0, 21), hexBytes(noisyImage(), 0, 21));
-    QCOMPARE(hexBytes(image, 23, 104), hexBytes(noisyImage(), 23, 104));
+    QCOMPARE(hexText(image, 21, 2), bytes);
+    QCOMPARE(hexText(image, 0, 21), hexText(noisyImage(), 0, 21));
+    QCOMPARE(hexText(image, 23, 104), hexText(noisyImage(), 23, 104));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -524,7 +525,7 @@ void TestEdidWriter::colorCharacteristics()
     const Image sample = loadSample(QStringLiteral("displayport-1.4"));
     Image image = noisyImage();
     EDIDUpdateColorCharact(EDIDGetColorCharacteristics(sample.data()), image.data());
-    QCOMPARE(hexBytes(image, 25, 10), hexBytes(sample, 25, 10));
+    QCOMPARE(hexText(image, 25, 10), hexText(sample, 25, 10));
 
     _EDID_COLOR_CHARACTERISTICS c{};
     c.redX = 0x3FF;      // low bits 11
@@ -536,7 +537,7 @@ void TestEdidWriter::colorCharacteristics()
     c.whiteX = 0x140;    // 00
     c.whiteY = 0x153;    // 11
     EDIDUpdateColorCharact(c, image.data());
-    QCOMPARE(hexBytes(image, 25, 10), QByteArray("E4 63 FF 00 40 00 55 AA 50 54"));
+    QCOMPARE(hexText(image, 25, 10), QByteArray("E4 63 FF 00 40 00 55 AA 50 54"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -552,7 +553,7 @@ void TestEdidWriter::establishedTimingsKeepManufacturerBits()
     Image image = noisyImage();
     image[37] = 0xD5;
     EDIDUpdateEstablishedTimings(image.data(), t);
-    QCOMPARE(hexBytes(image, 35, 3), QByteArray("81 81 55"));
+    QCOMPARE(hexText(image, 35, 3), QByteArray("81 81 55"));
     t.timings[18] = 1;
     image[37] = 0x2A;
     EDIDUpdateEstablishedTimings(image.data(), t);
@@ -590,9 +591,9 @@ void TestEdidWriter::standardTiming()
         Image image = noisyImage();
         EDIDUpdateStandardTimingItem(item, image.data(), slot);
         const int first = 36 + 2 * slot;
-        QCOMPARE(hexBytes(image, first, 2), bytes);
-        QCOMPARE(hexBytes(image, 0, first), hexBytes(noisyImage(), 0, first));
-        QCOMPARE(hexBytes(image, first + 2, 125 - first), hexBytes(noisyImage(), first + 2, 125 - first));
+        QCOMPARE(hexText(image, first, 2), bytes);
+        QCOMPARE(hexText(image, 0, first), hexText(noisyImage(), 0, first));
+        QCOMPARE(hexText(image, first + 2, 125 - first), hexText(noisyImage(), first + 2, 125 - first));
         QCOMPARE(blockSum(image, 0), 0);
     }
 }
@@ -608,7 +609,7 @@ void TestEdidWriter::detailedTiming()
         Image image = noisyImage();
         EDIDUpdateDetailedTiming(image.data(), slot, t);
         QVERIFY(memcmp(image.data() + 54 + 18 * slot, dtd, 18) == 0);
-        QCOMPARE(hexBytes(image, 0, 54 + 18 * slot), hexBytes(noisyImage(), 0, 54 + 18 * slot));
+        QCOMPARE(hexText(image, 0, 54 + 18 * slot), hexText(noisyImage(), 0, 54 + 18 * slot));
         QCOMPARE(blockSum(image, 0), 0);
     }
 
@@ -646,7 +647,7 @@ void TestEdidWriter::detailedTimingBitFields()
     t.hSyncFlag = 0;
     Image image{};
     EDIDUpdateDetailedTiming(image.data(), 2, t);
-    QCOMPARE(hexBytes(image, 90, 18), QByteArray("45 23 BC 94 A3 FF 46 70 58 2C 04 9D A1 2F 53 02 07 FC"));
+    QCOMPARE(hexText(image, 90, 18), QByteArray("45 23 BC 94 A3 FF 46 70 58 2C 04 9D A1 2F 53 02 07 FC"));
 
     t.stereo = 7;
     t.interlaced = 0;
@@ -709,7 +710,7 @@ void TestEdidWriter::textDescriptor()
     layoutText(desc.text, "MONITOR");
     Image image = noisyImage();
     EDIDUpdateStringDataBlock(image.data(), 1, desc);
-    QCOMPARE(hexBytes(image, 72, 18), QByteArray("00 00 00 FC 00 4D 4F 4E 49 54 4F 52 0A 20 20 20 20 20"));
+    QCOMPARE(hexText(image, 72, 18), QByteArray("00 00 00 FC 00 4D 4F 4E 49 54 4F 52 0A 20 20 20 20 20"));
     QCOMPARE(blockSum(image, 0), 0);
 
     desc.type = EDID_DESC_SERIAL_NUMBER;
@@ -726,7 +727,7 @@ void TestEdidWriter::textDescriptor()
     desc.type = EDID_DESC_DATA_STRING;
     layoutText(desc.text, "ABCDEFGHIJKLM");
     EDIDUpdateStringDataBlock(image.data(), 3, desc);
-    QCOMPARE(hexBytes(image, 108, 18), QByteArray("00 00 00 FE 00 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D"));
+    QCOMPARE(hexText(image, 108, 18), QByteArray("00 00 00 FE 00 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -767,7 +768,7 @@ void TestEdidWriter::rangeLimits()
     Image image = noisyImage();
     image[54 + 10] = 0xEE;
     EDIDUpdateRangeLimits(image.data(), 0, desc);
-    QCOMPARE(hexBytes(image, 54, 18), bytes);
+    QCOMPARE(hexText(image, 54, 18), bytes);
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -829,13 +830,13 @@ void TestEdidWriter::rangeLimitsCvt()
     r.cvt.preferredRefresh = 60;
     Image image = noisyImage();
     EDIDUpdateRangeLimits(image.data(), 1, desc);
-    QCOMPARE(hexBytes(image, 72, 18), QByteArray("00 00 00 FD 00 30 90 1E A0 3C 04 11 54 F0 C8 30 90 3C"));
+    QCOMPARE(hexText(image, 72, 18), QByteArray("00 00 00 FD 00 30 90 1E A0 3C 04 11 54 F0 C8 30 90 3C"));
     QCOMPARE(blockSum(image, 0), 0);
 
     r.cvt.maxActivePixels = 8184;
     r.cvt.preferredAspect = FORMAT_ASP_RATIO_5_4;
     EDIDUpdateRangeLimits(image.data(), 1, desc);
-    QCOMPARE(hexBytes(image, 72 + 12, 2), QByteArray("57 FF"));
+    QCOMPARE(hexText(image, 72 + 12, 2), QByteArray("57 FF"));
     QCOMPARE(int(image[72 + 15]) >> 5, 3);
 
     // Secondary GTF curve: d11 is 0 and the curve follows.
@@ -846,7 +847,7 @@ void TestEdidWriter::rangeLimitsCvt()
     r.gtf.k = 128;
     r.gtf.j = 40;
     EDIDUpdateRangeLimits(image.data(), 1, desc);
-    QCOMPARE(hexBytes(image, 72 + 10, 8), QByteArray("02 00 78 50 58 02 80 28"));
+    QCOMPARE(hexText(image, 72 + 10, 8), QByteArray("02 00 78 50 58 02 80 28"));
     const _EDID_GTF_SECONDARY_CURVE back = EDIDGetGTFSecondaryCurve(image.data(), 1);
     QCOMPARE(back.startFrequency, Word(120));
     QCOMPARE(back.m, Word(0x0258));
@@ -866,7 +867,7 @@ void TestEdidWriter::colorPoint()
     p.gamma2 = 100;
     Image image = noisyImage();
     EDIDUpdateColorPointData(image.data(), 2, desc);
-    QCOMPARE(hexBytes(image, 90, 18), QByteArray("00 00 00 FB 00 01 01 50 54 78 02 0E FF 00 00 0A 20 20"));
+    QCOMPARE(hexText(image, 90, 18), QByteArray("00 00 00 FB 00 01 01 50 54 78 02 0E FF 00 00 0A 20 20"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -878,11 +879,11 @@ void TestEdidWriter::standardTimingIdentifiers()
     Image image = noisyImage();
     const Image before = image;
     EDIDUpdateExtraStandardTimingItem(image.data(), 3, 0, desc);
-    QCOMPARE(hexBytes(image, 108, 7), QByteArray("00 00 00 FA 00 D1 C0"));
+    QCOMPARE(hexText(image, 108, 7), QByteArray("00 00 00 FA 00 D1 C0"));
     QCOMPARE(int(image[125]), 0x0A);
-    QCOMPARE(hexBytes(image, 115, 10), hexBytes(before, 115, 10));   // items 1-5 untouched
+    QCOMPARE(hexText(image, 115, 10), hexText(before, 115, 10));   // items 1-5 untouched
     EDIDUpdateExtraStandardTimingItem(image.data(), 3, 5, desc);
-    QCOMPARE(hexBytes(image, 123, 2), QByteArray("01 01"));
+    QCOMPARE(hexText(image, 123, 2), QByteArray("01 01"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -892,7 +893,7 @@ void TestEdidWriter::colorManagement()
     desc.colorManagement = {0x1234, 0xABCD, 0x0001, 0xFF00, 0x0000, 0xFFFF};
     Image image = noisyImage();
     EDIDUpdateDisplayColorManagement(image.data(), 0, desc);
-    QCOMPARE(hexBytes(image, 54, 18), QByteArray("00 00 00 F9 00 03 34 12 CD AB 01 00 00 FF 00 00 FF FF"));
+    QCOMPARE(hexText(image, 54, 18), QByteArray("00 00 00 F9 00 03 34 12 CD AB 01 00 00 FF 00 00 FF FF"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -908,10 +909,10 @@ void TestEdidWriter::cvtTimingCodes()
     Image image = noisyImage();
     const Image before = image;
     EDIDUpdateCVTTimingCode(image.data(), 1, 2, desc);
-    QCOMPARE(hexBytes(image, 72, 6), QByteArray("00 00 00 F8 00 01"));
-    QCOMPARE(hexBytes(image, 72 + 12, 3), QByteArray("1B 24 28"));
-    QCOMPARE(hexBytes(image, 72 + 6, 6), hexBytes(before, 72 + 6, 6));
-    QCOMPARE(hexBytes(image, 72 + 15, 3), hexBytes(before, 72 + 15, 3));
+    QCOMPARE(hexText(image, 72, 6), QByteArray("00 00 00 F8 00 01"));
+    QCOMPARE(hexText(image, 72 + 12, 3), QByteArray("1B 24 28"));
+    QCOMPARE(hexText(image, 72 + 6, 6), hexText(before, 72 + 6, 6));
+    QCOMPARE(hexText(image, 72 + 15, 3), hexText(before, 72 + 15, 3));
     QCOMPARE(blockSum(image, 0), 0);
 
     // All four codes: 1280 lines 16:10, 85 Hz preferred, every rate; 5:4 and a
@@ -920,7 +921,7 @@ void TestEdidWriter::cvtTimingCodes()
     desc.cvtCodes[1] = {768, FORMAT_ASP_RATIO_15_9, EDID_VERTICAL_RATE_50HZ, {1, 0, 0, 0, 0}};
     desc.cvtCodes[3] = {600, FORMAT_ASP_RATIO_5_4, _EDID_VERTICAL_RATE(7), {0, 0, 0, 0, 1}};
     EDIDUpdateCVTTimings(image.data(), 1, desc);
-    QCOMPARE(hexBytes(image, 72, 18), QByteArray("00 00 00 F8 00 01 7F 28 7F 7F 1C 10 1B 24 28 2B 10 01"));
+    QCOMPARE(hexText(image, 72, 18), QByteArray("00 00 00 F8 00 01 7F 28 7F 7F 1C 10 1B 24 28 2B 10 01"));
 }
 
 void TestEdidWriter::establishedTimingsIII()
@@ -929,12 +930,12 @@ void TestEdidWriter::establishedTimingsIII()
     desc.established3.timings[0] = 1;
     Image image = noisyImage();
     EDIDUpdateEstablishedTimingsBlock(image.data(), 2, desc);
-    QCOMPARE(hexBytes(image, 90, 18), QByteArray("00 00 00 F7 00 0A 80 00 00 00 00 00 00 00 00 00 00 00"));
+    QCOMPARE(hexText(image, 90, 18), QByteArray("00 00 00 F7 00 0A 80 00 00 00 00 00 00 00 00 00 00 00"));
     desc.established3.timings[0] = 0;
     desc.established3.timings[43] = 1;
     desc.established3.timings[17] = 1;
     EDIDUpdateEstablishedTimingsBlock(image.data(), 2, desc);
-    QCOMPARE(hexBytes(image, 96, 6), QByteArray("00 00 40 00 00 10"));
+    QCOMPARE(hexText(image, 96, 6), QByteArray("00 00 40 00 00 10"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -942,8 +943,8 @@ void TestEdidWriter::unusedDescriptor()
 {
     Image image = noisyImage();
     EDIDUpdateUnusedDescriptor(image.data(), 3);
-    QCOMPARE(hexBytes(image, 108, 18), QByteArray("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
-    QCOMPARE(hexBytes(image, 0, 108), hexBytes(noisyImage(), 0, 108));
+    QCOMPARE(hexText(image, 108, 18), QByteArray("00 00 00 10 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    QCOMPARE(hexText(image, 0, 108), hexText(noisyImage(), 0, 108));
     QCOMPARE(int(image[126]), int(noisyImage()[126]));
     QCOMPARE(blockSum(image, 0), 0);
 }
@@ -979,7 +980,7 @@ void TestEdidWriter::monitorDescriptorDispatch()
     timing.type = EDID_DESC_DETAILED_TIMING;
     timing.detailedTiming.pixelClock = 0x1D01;
     EDIDUpdateMonitorDescriptor(image.data(), 0, timing);
-    QCOMPARE(hexBytes(image, 54, 5), QByteArray("01 1D 00 00 00"));
+    QCOMPARE(hexText(image, 54, 5), QByteArray("01 1D 00 00 00"));
     QCOMPARE(blockSum(image, 0), 0);
 }
 
@@ -1026,7 +1027,7 @@ void TestEdidWriter::roundTrip()
             EDIDUpdateCEABlock(copy, b.length - skip, image.data(), int(b.tag), unsigned(ext));
         }
         QVERIFY(!written.isEmpty());
-        QCOMPARE(hexBytes(image, 128, 128), hexBytes(sample, 128, 128));
+        QCOMPARE(hexText(image, 128, 128), hexText(sample, 128, 128));
     }
 
     const std::array<Byte, 127> mask = unkeptBits(sample);

@@ -7,10 +7,9 @@
 #include <array>
 
 #include "floatinghexaviewer.h"
+#include "testimage.h"
 
 namespace {
-
-using Image = std::array<u8, 256>;
 
 void send(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
           Qt::MouseButtons buttons)

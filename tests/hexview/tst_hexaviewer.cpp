@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,29 +15,11 @@
 
 #include "floatinghexaviewer.h"
 #include "hexaviewer.h"
+#include "testsupport.h"
 
 namespace {
 
-using Image = std::array<u8, 256>;
-
 const QColor kGrey(QStringLiteral("#ADADAE"));
-
-Image loadImage(const char *name)
-{
-    Image image{};
-    QFile file(QStringLiteral(VOZEVU_TEST_DATA "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot open %s", name);
-    const QByteArray bytes = file.readAll();
-    std::memcpy(image.data(), bytes.constData(), size_t(qMin(bytes.size(), 256)));
-    return image;
-}
-
-QStringList modelRows(QListView *view)
-{
-    auto *model = qobject_cast<QStringListModel *>(view->model());
-    return model ? model->stringList() : QStringList();
-}
 
 } // namespace
 
@@ -84,8 +65,8 @@ private:
     QTableWidgetItem *cell(int byte) { return table()->item(byte / 16, byte % 16); }
     QString field(const char *name) { return viewer->findChild<QLineEdit *>(name)->text(); }
     QString sizeText() { return viewer->findChild<QLabel *>("nbOfBytesLabel")->text(); }
-    QStringList labels() { return modelRows(viewer->findChild<QListView *>("descList")); }
-    QStringList values() { return modelRows(viewer->findChild<QListView *>("valueList")); }
+    QStringList labels() { return ViewerPane::now(viewer).labels; }
+    QStringList values() { return ViewerPane::now(viewer).values; }
     FloatingHexaViewer *floating();
     void clickByte(int byte);
     void verifyHighlight(int first, int end);
@@ -152,7 +133,7 @@ void TestHexaViewer::singleInstance()
 void TestHexaViewer::instanceSurvivesHolderDestruction()
 {
     // A main window places the viewer in a tab; closing that window destroys it.
-    Image image = loadImage("hdmi-tv.bin");
+    Image image = loadSample("hdmi-tv");
     for (int round = 0; round < 3; ++round) {
         auto *holder = new QWidget;
         QPointer<HexaViewer> held = HexaViewer::getInstance();
@@ -229,7 +210,7 @@ void TestHexaViewer::toolTips()
 
 void TestHexaViewer::displayShowsImageInBlack()
 {
-    Image image = loadImage("hdmi-tv.bin");
+    Image image = loadSample("hdmi-tv");
     viewer->displayByteArray(image.data());
     for (int i = 0; i < 256; ++i) {
         QCOMPARE(cell(i)->text(), QStringLiteral("%1").arg(image[i], 2, 16, QChar('0')).toUpper());
@@ -243,7 +224,7 @@ void TestHexaViewer::displayShowsImageInBlack()
 
 void TestHexaViewer::changedBytesAreRed()
 {
-    Image reference = loadImage("hdmi-tv.bin");
+    Image reference = loadSample("hdmi-tv");
     Image working = reference;
     viewer->displayByteArray(reference.data());
 
@@ -268,7 +249,7 @@ void TestHexaViewer::changedBytesAreRed()
 
 void TestHexaViewer::updateRepaintsOnlyRangeAndChecksum()
 {
-    Image reference = loadImage("hdmi-tv.bin");
+    Image reference = loadSample("hdmi-tv");
     Image working = reference;
     viewer->displayByteArray(reference.data());
 
@@ -301,7 +282,7 @@ void TestHexaViewer::updateRepaintsOnlyRangeAndChecksum()
 
 void TestHexaViewer::updateOutOfRangeIsHarmless()
 {
-    Image reference = loadImage("hdmi-tv.bin");
+    Image reference = loadSample("hdmi-tv");
     Image working = reference;
     working[0] = 0x12;
     viewer->displayByteArray(reference.data());
@@ -316,7 +297,7 @@ void TestHexaViewer::updateOutOfRangeIsHarmless()
 
 void TestHexaViewer::saveClearsMarking()
 {
-    Image reference = loadImage("hdmi-tv.bin");
+    Image reference = loadSample("hdmi-tv");
     Image working = reference;
     viewer->displayByteArray(reference.data());
     working[23] = u8(working[23] + 1);
@@ -423,7 +404,7 @@ void TestHexaViewer::clickRoutesToSection()
     QFETCH(int, first);
     QFETCH(int, end);
 
-    Image image = loadImage("hdmi-tv.bin");
+    Image image = loadSample("hdmi-tv");
     viewer->displayByteArray(image.data());
     viewer->setIsCEA(cea);
     clickByte(byte);
@@ -637,7 +618,7 @@ void TestHexaViewer::composedDescriptions()
 
 void TestHexaViewer::updateRedescribesCurrentCell()
 {
-    Image reference = loadImage("hdmi-tv.bin");
+    Image reference = loadSample("hdmi-tv");
     Image working = reference;
     viewer->displayByteArray(reference.data());
     viewer->setVendorProductStringInfo({{"Serial", "1"}});
@@ -665,7 +646,7 @@ void TestHexaViewer::floatingViewerMirrorsTable()
     QTableWidget *ft = f->findChild<QTableWidget *>("displayByteArray");
     QVERIFY(ft);
 
-    Image reference = loadImage("hdmi-tv.bin");
+    Image reference = loadSample("hdmi-tv");
     Image working = reference;
     viewer->displayByteArray(reference.data());
     working[9] = u8(working[9] + 1);
