@@ -134,6 +134,24 @@ inline Image baseBlockImage(int revision = 3)
     return image;
 }
 
+// A 256-byte image (base block all 0) whose CEA-861 extension holds
+// `collection` as its data blocks, then `timings`, with the extension's
+// checksum right.
+inline QByteArray ceaExtensionImage(const QByteArray &collection, const QByteArray &timings = QByteArray(),
+                                    int version = 3, unsigned char support = 0)
+{
+    QByteArray image(256, '\0');
+    image[128] = 0x02;
+    image[129] = char(version);
+    image[130] = char(4 + collection.size());
+    image[131] = char(support);
+    const QByteArray body = collection + timings;
+    for (int i = 0; i < body.size() && 132 + i < 255; ++i)
+        image[132 + i] = body[i];
+    fixChecksum(image, 128);
+    return image;
+}
+
 // ---------------------------------------------------------------------------
 // The reference and working images an editor is given, as the main window
 // holds them. Each is its own 256-byte heap block, so that a read or write

@@ -99,6 +99,43 @@ public:
         return done;
     }
 
+    // Closes a window as Escape does.
+    static void reject(QWidget *window)
+    {
+        if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->reject();
+        else
+            window->close();
+    }
+
+    // Presses the standard button of a message box; rejects a window without it.
+    static Handler pressButton(QMessageBox::StandardButton which)
+    {
+        return [which](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (box && box->button(which))
+                box->button(which)->click();
+            else
+                reject(w);
+        };
+    }
+
+    // Presses the message box button of that text; rejects a window without it.
+    static Handler pressButtonText(const QString &text)
+    {
+        return [text](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                for (QAbstractButton *b : box->buttons()) {
+                    if (b->text() == text) {
+                        b->click();
+                        return;
+                    }
+                }
+            }
+            reject(w);
+        };
+    }
+
 private:
     void poll()
     {
@@ -141,44 +178,6 @@ private:
         });
     }
 
-public:
-    static void reject(QWidget *window)
-    {
-        if (auto *dialog = qobject_cast<QDialog *>(window))
-            dialog->reject();
-        else
-            window->close();
-    }
-
-    // Presses the standard button of a message box; rejects a window without it.
-    static Handler pressButton(QMessageBox::StandardButton which)
-    {
-        return [which](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (box && box->button(which))
-                box->button(which)->click();
-            else
-                reject(w);
-        };
-    }
-
-    // Presses the message box button of that text; rejects a window without it.
-    static Handler pressButtonText(const QString &text)
-    {
-        return [text](QWidget *w) {
-            if (auto *box = qobject_cast<QMessageBox *>(w)) {
-                for (QAbstractButton *b : box->buttons()) {
-                    if (b->text() == text) {
-                        b->click();
-                        return;
-                    }
-                }
-            }
-            reject(w);
-        };
-    }
-
-private:
     QTimer timer;
     QList<Handler> handlers;
     QPointer<QWidget> last;

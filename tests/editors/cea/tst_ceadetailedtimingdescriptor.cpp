@@ -4,8 +4,23 @@
 #include <QtTest>
 
 #include "ceadetailedtimingdescriptor.h"
-#include "ceatestutil.h"
 #include "detailedtimings.h"
+#include "testsupport.h"
+
+namespace {
+
+// hdmi-tv's extension holds four detailed timings after its data blocks: both
+// images from it, and the first `count` timings as the page hands them over.
+_EDID_CEA_DATA_BLOCK_INFO hdmiTimings(EdidImages &images, int count)
+{
+    images.set(readSample("hdmi-tv"));
+    _EDID_CEA_DATA_BLOCK_INFO info{};
+    info.length = count;
+    info.payload = images.reference + 128 + images.reference[130];
+    return info;
+}
+
+} // namespace
 
 class TestCEADetailedTimingDescriptor : public QObject
 {
@@ -25,9 +40,9 @@ private slots:
 
 QByteArray TestCEADetailedTimingDescriptor::defaultTiming()
 {
-    Images images;
+    EdidImages images;
     DetailedTimings panel(nullptr);
-    panel.resetFields(images.reference.data(), images.working.data(), 0, true);
+    panel.resetFields(images.reference, images.working, 0, true);
     return panel.getEdidData();
 }
 
@@ -43,46 +58,43 @@ QStringList TestCEADetailedTimingDescriptor::tabTitles(CEADetailedTimingDescript
 // hdmi-tv holds four detailed timings after its data blocks.
 void TestCEADetailedTimingDescriptor::loadTwoDescriptors()
 {
-    Images images;
-    images.set(readSample("hdmi-tv"));
+    EdidImages images;
+    const _EDID_CEA_DATA_BLOCK_INFO info = hdmiTimings(images, 2);
     const int d = images.reference[130];
-    _EDID_CEA_DATA_BLOCK_INFO info{};
-    info.length = 2;
-    info.payload = images.reference.data() + 128 + d;
 
     CEADetailedTimingDescriptor editor(nullptr);
     QSignalSpy changes(&editor, &CEABlock::valueChanged);
-    editor.initFields(info, images.reference.data(), images.working.data());
+    editor.initFields(info, images.reference, images.working);
     QVERIFY(changes.count() >= 1);
     QCOMPARE(tabTitles(editor), QStringList({"DTD 1", "DTD 2"}));
-    QCOMPARE(editor.getEDIDData(), images.extension(images.reference).mid(d, 36));
+    QCOMPARE(editor.getEDIDData(), images.referenceBytes(128, 128).mid(d, 36));
     // The image is not written by the load.
-    QCOMPARE(images.working, images.reference);
+    QCOMPARE(images.workingBytes(), images.referenceBytes());
 }
 
 void TestCEADetailedTimingDescriptor::loadNeverReadsPastImage()
 {
-    Images images;
-    images.set(makeImage(QByteArray(), QByteArray(123, char(0x11))));
+    EdidImages images;
+    images.set(ceaExtensionImage(QByteArray(), QByteArray(123, char(0x11))));
     _EDID_CEA_DATA_BLOCK_INFO info{};
     info.length = 9;  // 9 x 18 bytes from byte 132 would run past byte 255
-    info.payload = images.reference.data() + 132;
+    info.payload = images.reference + 132;
 
     CEADetailedTimingDescriptor editor(nullptr);
-    editor.initFields(info, images.reference.data(), images.working.data());
+    editor.initFields(info, images.reference, images.working);
     QCOMPARE(editor.tabCount(), 6);
     QCOMPARE(editor.getEDIDData(), QByteArray(108, char(0x11)));
 }
 
 void TestCEADetailedTimingDescriptor::addAndDeleteTabs()
 {
-    Images images;
+    EdidImages images;
     images.set(readSample("hdmi-tv"));
-    const QByteArray ext = images.extension(images.reference);
+    const QByteArray ext = images.referenceBytes(128, 128);
     const int d = images.reference[130];
 
     CEADetailedTimingDescriptor editor(nullptr);
-    editor.resetFields(images.reference.data(), images.working.data());
+    editor.resetFields(images.reference, images.working);
     QCOMPARE(editor.getEDIDData(), QByteArray());
 
     QSignalSpy changes(&editor, &CEABlock::valueChanged);
@@ -97,10 +109,7 @@ void TestCEADetailedTimingDescriptor::addAndDeleteTabs()
 
     // Three loaded timings; delete the second.
     CEADetailedTimingDescriptor three(nullptr);
-    _EDID_CEA_DATA_BLOCK_INFO info{};
-    info.length = 3;
-    info.payload = images.reference.data() + 128 + d;
-    three.initFields(info, images.reference.data(), images.working.data());
+    three.initFields(hdmiTimings(images, 3), images.reference, images.working);
     QTabWidget *tabs = three.findChild<QTabWidget *>("tabDTD");
     tabs->setCurrentIndex(1);
     QSignalSpy threeChanges(&three, &CEABlock::valueChanged);
@@ -112,14 +121,10 @@ void TestCEADetailedTimingDescriptor::addAndDeleteTabs()
 
 void TestCEADetailedTimingDescriptor::editedTabTakesPanelBytes()
 {
-    Images images;
-    images.set(readSample("hdmi-tv"));
-    const int d = images.reference[130];
-    _EDID_CEA_DATA_BLOCK_INFO info{};
-    info.length = 2;
-    info.payload = images.reference.data() + 128 + d;
+    EdidImages images;
+    const _EDID_CEA_DATA_BLOCK_INFO info = hdmiTimings(images, 2);
     CEADetailedTimingDescriptor editor(nullptr);
-    editor.initFields(info, images.reference.data(), images.working.data());
+    editor.initFields(info, images.reference, images.working);
     const QByteArray before = editor.getEDIDData();
 
     // Change the horizontal image size of the second timing (bytes 12 and 14).
@@ -140,16 +145,13 @@ void TestCEADetailedTimingDescriptor::editedTabTakesPanelBytes()
 
 void TestCEADetailedTimingDescriptor::resetKeepsTabs()
 {
-    Images images;
-    images.set(readSample("hdmi-tv"));
-    _EDID_CEA_DATA_BLOCK_INFO info{};
-    info.length = 2;
-    info.payload = images.reference.data() + 128 + images.reference[130];
+    EdidImages images;
+    const _EDID_CEA_DATA_BLOCK_INFO info = hdmiTimings(images, 2);
     CEADetailedTimingDescriptor editor(nullptr);
-    editor.initFields(info, images.reference.data(), images.working.data());
+    editor.initFields(info, images.reference, images.working);
 
     QSignalSpy changes(&editor, &CEABlock::valueChanged);
-    editor.resetFields(images.reference.data(), images.working.data());
+    editor.resetFields(images.reference, images.working);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(editor.tabCount(), 2);
     QCOMPARE(editor.getEDIDData(), defaultTiming() + defaultTiming());

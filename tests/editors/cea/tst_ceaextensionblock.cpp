@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,8 +11,8 @@
 
 #include "ceadetailedtimingdescriptor.h"
 #include "ceaextensionblock.h"
-#include "ceatestutil.h"
 #include "ceahelpblock.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -23,10 +22,7 @@ const char *const warningText =
 
 QByteArray withChecksum(QByteArray ext)
 {
-    unsigned sum = 0;
-    for (int i = 0; i < 127; ++i)
-        sum += static_cast<unsigned char>(ext[i]);
-    ext[127] = static_cast<char>((256 - sum % 256) % 256);
+    fixChecksum(ext, 0);
     return ext;
 }
 
@@ -37,7 +33,7 @@ QByteArray raw(int tag, int payloadSize, char fill)
 
 // The page driven as the application's page object drives it.
 struct Page {
-    Images images;
+    EdidImages images;
     CEAExtensionBlock page{nullptr};
     QScopedPointer<_EDID_CEA_EXTENSION_INFO> info{new _EDID_CEA_EXTENSION_INFO()};
     int assemblies = 0;
@@ -54,9 +50,9 @@ struct Page {
     int load(const QByteArray &image)
     {
         images.set(image);
-        const int result = EDIDGetExtensionInfo(images.reference.data(), info.data());
+        const int result = EDIDGetExtensionInfo(images.reference, info.data());
         if (result == 0 || result == 2)
-            page.initFields(info.data(), images.reference.data(), images.working.data());
+            page.initFields(info.data(), images.reference, images.working);
         return result;
     }
     template <typename T> T *child(const char *name) { return page.findChild<T *>(name); }
@@ -105,18 +101,14 @@ private slots:
 void TestCEAExtensionBlock::roundTrip_data()
 {
     QTest::addColumn<QByteArray>("image");
-    const QStringList files = QDir(VOZEVU_TEST_DATA).entryList({"*.bin"}, QDir::Files, QDir::Name);
     int rows = 0;
-    for (const QString &file : files) {
-        const QByteArray image = readSample(QFileInfo(file).completeBaseName());
+    for (const QString &name : sampleNames()) {
+        const QByteArray image = readSample(name);
         if (image.size() < 256 || static_cast<unsigned char>(image[128]) != 0x02)
             continue;
-        unsigned sum = 0;
-        for (int i = 128; i < 256; ++i)
-            sum += static_cast<unsigned char>(image[i]);
-        if (sum % 256 != 0)
+        if (blockSum(image, 128) != 0)
             continue;
-        QTest::newRow(qPrintable(file)) << image.left(256);
+        QTest::newRow(qPrintable(name)) << image.left(256);
         ++rows;
     }
     QVERIFY(rows >= 5);
@@ -132,7 +124,7 @@ void TestCEAExtensionBlock::roundTrip()
     const QByteArray file = image.mid(128, 128);
 
     QCOMPARE(p.page.getEDIDData(), file);
-    QCOMPARE(p.images.extension(p.images.working), file);
+    QCOMPARE(p.images.workingBytes(128, 128), file);
 
     QCheckBox *underscan = p.child<QCheckBox>("underscanCB");
     underscan->click();
@@ -140,7 +132,7 @@ void TestCEAExtensionBlock::roundTrip()
     underscan->click();
 
     QCOMPARE(p.page.getEDIDData(), file);
-    QCOMPARE(p.images.extension(p.images.working), file);
+    QCOMPARE(p.images.workingBytes(128, 128), file);
     QVERIFY(p.child<QLabel>("Totalsize")->styleSheet().isEmpty());
     QVERIFY(closer.titles.isEmpty());
 }
@@ -181,37 +173,34 @@ void TestCEAExtensionBlock::assembly_data()
 
     const QByteArray video = QByteArray::fromHex("421004");
     QTest::newRow("one video-like block")
-        << makeImage(video) << makeImage(video).mid(128) << 3;
+        << ceaExtensionImage(video) << ceaExtensionImage(video).mid(128) << 3;
 
     // 3 x 32 + 27 bytes: all 123 bytes of offsets 4-126 used.
     const QByteArray full = raw(3, 31, 'a') + raw(3, 31, 'b') + raw(3, 31, 'c') + raw(1, 26, 'd');
-    QTest::newRow("full 123 bytes") << makeImage(full) << makeImage(full).mid(128) << 123;
+    QTest::newRow("full 123 bytes") << ceaExtensionImage(full) << ceaExtensionImage(full).mid(128) << 123;
 
     // Blocks and six timings filling the extension to byte 126.
     const QByteArray timings = QByteArray(18 * 6, char(0x1D));
     const QByteArray someBlocks = raw(2, 10, 0x10) + raw(7, 3, 0x05);
     QTest::newRow("blocks then timings")
-        << makeImage(someBlocks, timings) << makeImage(someBlocks, timings).mid(128) << 123;
+        << ceaExtensionImage(someBlocks, timings) << ceaExtensionImage(someBlocks, timings).mid(128) << 123;
 
     // A version outside 1-3 is written back, its blocks all assembled.
-    const QByteArray odd = makeImage(video, QByteArray(18, char(0x3A)), 7, 0xC1);
+    const QByteArray odd = ceaExtensionImage(video, QByteArray(18, char(0x3A)), 7, 0xC1);
     QTest::newRow("unknown version kept") << odd << odd.mid(128) << 21;
 
     // An extended-tag block without payload, then one whose length runs past
     // the collection: kept with the bytes it really has.
-    QByteArray cut = makeImage(QByteArray::fromHex("e03f010203"));
-    QByteArray cutExpected = makeImage(QByteArray::fromHex("e023010203")).mid(128);
+    QByteArray cut = ceaExtensionImage(QByteArray::fromHex("e03f010203"));
+    QByteArray cutExpected = ceaExtensionImage(QByteArray::fromHex("e023010203")).mid(128);
     QTest::newRow("length past collection") << cut << cutExpected << 5;
 
     // Offset byte beyond the block: the collection stops before the checksum.
-    QByteArray wide = makeImage(QByteArray());
+    QByteArray wide = ceaExtensionImage(QByteArray());
     wide[130] = char(0xFF);
     for (int i = 132; i < 255; ++i)
         wide[i] = char(0x20);  // 123 empty audio blocks
-    unsigned sum = 0;
-    for (int i = 128; i < 255; ++i)
-        sum += static_cast<unsigned char>(wide[i]);
-    wide[255] = static_cast<char>((256 - sum % 256) % 256);
+    fixChecksum(wide, 128);
     QByteArray wideExpected = wide.mid(128);
     wideExpected[2] = 127;
     QTest::newRow("offset past the end") << wide << withChecksum(wideExpected) << 123;
@@ -226,7 +215,7 @@ void TestCEAExtensionBlock::assembly()
     Page p;
     ModalCloser closer;
     if (image.isEmpty())
-        p.page.resetFields(p.images.reference.data(), p.images.working.data());
+        p.page.resetFields(p.images.reference, p.images.working);
     else
         QCOMPARE(p.load(image), 0);
     QCOMPARE(p.page.getEDIDData(), expected);
@@ -240,7 +229,7 @@ void TestCEAExtensionBlock::overBudget()
     Page p;
     ModalCloser closer;
     const QByteArray blocks = raw(3, 31, 'a') + raw(3, 31, 'b') + raw(3, 31, 'c');
-    QCOMPARE(p.load(makeImage(blocks)), 0);
+    QCOMPARE(p.load(ceaExtensionImage(blocks)), 0);
 
     // While the box is open, a late edit asks for the bytes again: no second box.
     int nested = 0;
@@ -271,8 +260,8 @@ void TestCEAExtensionBlock::overBudget()
 
     // The rejected timings are left out; the blocks that fit are written.
     const QByteArray ext = p.page.getEDIDData();
-    QCOMPARE(ext, makeImage(blocks).mid(128));
-    QCOMPARE(p.images.extension(p.images.working), ext);
+    QCOMPARE(ext, ceaExtensionImage(blocks).mid(128));
+    QCOMPARE(p.images.workingBytes(128, 128), ext);
 
     // A later block is rejected too, even an empty one; no second box.
     p.addKind("Detailed timing");
@@ -318,7 +307,7 @@ void TestCEAExtensionBlock::versionOneKeepsOnlyTimings()
     QCOMPARE(int(ext[2]), 4);
     QCOMPARE(int(ext[3]), 0);
     QCOMPARE(ext.mid(4, 72), file.mid(d, 72));
-    QCOMPARE(p.images.extension(p.images.working), ext);
+    QCOMPARE(p.images.workingBytes(128, 128), ext);
 
     // Version 3 brings the blocks back with their data.
     p.child<QRadioButton>("version3RB")->click();
@@ -333,7 +322,7 @@ void TestCEAExtensionBlock::versionOneKeepsOnlyTimings()
 void TestCEAExtensionBlock::addAndRemoveSelect()
 {
     Page p;
-    p.page.resetFields(p.images.reference.data(), p.images.working.data());
+    p.page.resetFields(p.images.reference, p.images.working);
     p.page.show();
     QLabel *tutorial = p.child<QLabel>("noBlockLabel");
     ceaHelpBlock *help = p.page.findChild<ceaHelpBlock *>();
@@ -397,7 +386,7 @@ void TestCEAExtensionBlock::lateEditingFinishedAfterRemoval()
 
         const int before = p.assemblies;
         if (viaReset)
-            p.page.resetFields(p.images.reference.data(), p.images.working.data());
+            p.page.resetFields(p.images.reference, p.images.working);
         else
             p.child<QPushButton>("removeBlockButton")->click();
         QCOMPARE(p.assemblies, before + (viaReset ? 0 : 1));

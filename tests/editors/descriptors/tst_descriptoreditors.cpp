@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "cvtcodedescriptor.h"
-#include "descriptortestutil.h"
+#include "testsupport.h"
 #include "displaydesccolorpointdata.h"
 #include "displaydesccvttimings.h"
 #include "displaydescdcm.h"
@@ -29,6 +29,14 @@ const char *const kEstablished3 = "00 00 00 F7 00 0A 80 00 00 00 00 10 00 00 00 
 QLineEdit *field(QWidget *editor, const QString &name)
 {
     return editor->findChild<QLineEdit *>(name);
+}
+
+// Attaches the editor to descriptor `slot` and loads the slot into it, as the page does.
+template <class Editor>
+void attach(Editor &editor, EdidImages &image, int slot)
+{
+    editor.resetFields(image.reference, image.working, slot);
+    editor.initFields(image.decode(slot), image.reference, image.working, slot);
 }
 
 // A user's edit that leaves the text as it is.
@@ -80,11 +88,10 @@ private slots:
 
 void TestDescriptorEditors::colorPointShownAndWrittenBack()
 {
-    TestImage image;
+    EdidImages image;
     image.build(3, 2, hexBytes(kColorPoint));
     DisplayDescColorPointData editor;
-    editor.resetFields(image.reference, image.working, 2);
-    editor.initFields(image.decode(2), image.reference, image.working, 2);
+    attach(editor, image, 2);
 
     QStringList shown;
     for (const char *name : {"whitePointField", "whiteXField", "whiteYField", "gammaField",
@@ -93,12 +100,12 @@ void TestDescriptorEditors::colorPointShownAndWrittenBack()
     QCOMPARE(shown, (QStringList{"1", "0.313", "0.329", "2.20", "2", "0.625", "0.659", "3.55"}));
     QVERIFY(child<QGroupBox>(&editor, "firstColorPointGB")->isChecked());
     QVERIFY(child<QGroupBox>(&editor, "secondColorPointGB")->isChecked());
-    QCOMPARE(viewerRows().size(), 11);
-    QCOMPARE(viewerRows().at(6), qMakePair(QStringLiteral("Second Additional Color Point"), QStringLiteral("~")));
+    QCOMPARE(ViewerPane::now().rows().size(), 11);
+    QCOMPARE(ViewerPane::now().rows().at(6), qMakePair(QStringLiteral("Second Additional Color Point"), QStringLiteral("~")));
 
     editor.updateColorPoint();
     QCOMPARE(image.slot(2).toHex(' '), hexBytes(kColorPoint).toHex(' '));
-    QVERIFY(!image.changedOutside(2));
+    QVERIFY(!image.changedOutsideSlot(2));
     QVERIFY(image.checksumOk());
 }
 
@@ -106,12 +113,11 @@ void TestDescriptorEditors::colorPointUntouchedValuesKept()
 {
     // Leaving every field without a change keeps the loaded codes and the
     // gamma byte 0xFF exactly.
-    TestImage image;
+    EdidImages image;
     image.build(3, 2, hexBytes(kColorPoint));
     DisplayDescColorPointData editor;
-    editor.resetFields(image.reference, image.working, 2);
-    editor.initFields(image.decode(2), image.reference, image.working, 2);
-    MessageCatcher boxes;
+    attach(editor, image, 2);
+    ModalCloser boxes;
     for (const char *name : {"whitePointField", "whiteXField", "whiteYField", "gammaField",
                              "whitePointField2", "whiteXField2", "whiteYField2", "gammaField2"})
         leaveUnchanged(field(&editor, name));
@@ -153,11 +159,10 @@ void TestDescriptorEditors::colorPointEdit()
     QFETCH(QString, shown);
     QFETCH(QByteArray, expected);
 
-    TestImage image;
+    EdidImages image;
     image.build(3, 1, hexBytes(kColorPoint));
     DisplayDescColorPointData editor;
-    editor.resetFields(image.reference, image.working, 1);
-    editor.initFields(image.decode(1), image.reference, image.working, 1);
+    attach(editor, image, 1);
     typeAndReturn(::field(&editor, field), typed);
     QCOMPARE(::field(&editor, field)->text(), shown);
     QCOMPARE(image.slot(1).mid(5, 10).toHex(' '), expected.toHex(' '));
@@ -201,12 +206,11 @@ void TestDescriptorEditors::colorPointRefused()
     QFETCH(int, byte);
     QFETCH(int, value);
 
-    TestImage image;
+    EdidImages image;
     image.build(3, 1, hexBytes(kColorPoint));
     DisplayDescColorPointData editor;
-    editor.resetFields(image.reference, image.working, 1);
-    editor.initFields(image.decode(1), image.reference, image.working, 1);
-    MessageCatcher boxes;
+    attach(editor, image, 1);
+    ModalCloser boxes;
     typeAndReturn(::field(&editor, field), typed);
     QCOMPARE(boxes.titles, QStringList{title});
     QCOMPARE(boxes.texts, QStringList{text});
@@ -216,7 +220,7 @@ void TestDescriptorEditors::colorPointRefused()
 
 void TestDescriptorEditors::colorPointGroups()
 {
-    TestImage image;
+    EdidImages image;
     image.build(3, 3, hexBytes(kColorPoint));
     DisplayDescColorPointData editor;
     editor.resetFields(image.reference, image.working, 3);
@@ -259,14 +263,13 @@ void TestDescriptorEditors::standardTimingsShownAndWrittenBack()
     QFETCH(int, slot);
     QFETCH(QStringList, shown);
 
-    TestImage image;
+    EdidImages image;
     if (fixture.isEmpty())
         QVERIFY(image.load(file));
     else
         image.build(3, slot, fixture);
     DisplayDescStandTimings editor;
-    editor.resetFields(image.reference, image.working, slot);
-    editor.initFields(image.decode(slot), image.reference, image.working, slot);
+    attach(editor, image, slot);
 
     const QList<ExtraStandTiming *> items = editor.findChildren<ExtraStandTiming *>();
     QCOMPARE(items.size(), 6);
@@ -289,17 +292,16 @@ void TestDescriptorEditors::standardTimingsShownAndWrittenBack()
 
     editor.updateStandTimings();
     QCOMPARE(image.slot(slot).toHex(' '), image.referenceSlot(slot).toHex(' '));
-    QVERIFY(!image.changedOutside(slot));
+    QVERIFY(!image.changedOutsideSlot(slot));
     QVERIFY(image.checksumOk());
 }
 
 void TestDescriptorEditors::standardTimingEdit()
 {
-    TestImage image;
+    EdidImages image;
     image.build(3, 1, hexBytes(kStandardTimings));
     DisplayDescStandTimings editor;
-    editor.resetFields(image.reference, image.working, 1);
-    editor.initFields(image.decode(1), image.reference, image.working, 1);
+    attach(editor, image, 1);
     ExtraStandTiming *third = nullptr;
     for (ExtraStandTiming *item : editor.findChildren<ExtraStandTiming *>())
         if (item->title() == QLatin1String("Timing 11"))
@@ -315,7 +317,7 @@ void TestDescriptorEditors::standardTimingEdit()
     pick(child<QComboBox>(third, "aspectRatioMulti"), 1);
     QCOMPARE(image.slot(1).toHex(' '),
              hexBytes("00 00 00 FA 00 D1 C0 A9 59 A9 59 81 80 01 01 01 01 0A").toHex(' '));
-    QVERIFY(!image.changedOutside(1));
+    QVERIFY(!image.changedOutsideSlot(1));
     QVERIFY(image.checksumOk());
 
     third->setChecked(false);
@@ -347,17 +349,16 @@ void TestDescriptorEditors::standardTimingRefused()
     QFETCH(QString, fallback);
     QFETCH(QByteArray, pair);
 
-    TestImage image;
+    EdidImages image;
     image.build(3, 1, hexBytes(kStandardTimings));
     DisplayDescStandTimings editor;
-    editor.resetFields(image.reference, image.working, 1);
-    editor.initFields(image.decode(1), image.reference, image.working, 1);
+    attach(editor, image, 1);
     ExtraStandTiming *first = nullptr;
     for (ExtraStandTiming *item : editor.findChildren<ExtraStandTiming *>())
         if (item->title() == QLatin1String("Timing 9"))
             first = item;
     QVERIFY(first);
-    MessageCatcher boxes;
+    ModalCloser boxes;
     typeAndReturn(::field(first, field), typed);
     QCOMPARE(boxes.titles, QStringList{"Format Error"});
     QCOMPARE(boxes.texts, QStringList{text});
@@ -368,14 +369,14 @@ void TestDescriptorEditors::standardTimingRefused()
 void TestDescriptorEditors::standardTimingsPickedWritesWholeSlot()
 {
     // Written over another descriptor, no byte of the former one survives.
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("analog-1.3.bin")));
     DisplayDescStandTimings editor;
     editor.resetFields(image.reference, image.working, 3);
     editor.updateStandTimings();
     QCOMPARE(image.slot(3).toHex(' '),
              hexBytes("00 00 00 FA 00 01 01 01 01 01 01 01 01 01 01 01 01 0A").toHex(' '));
-    QCOMPARE(viewerRows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
+    QCOMPARE(ViewerPane::now().rows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
                                                   QStringLiteral("Standard Timings"))}));
 }
 
@@ -384,31 +385,29 @@ void TestDescriptorEditors::standardTimingsPickedWritesWholeSlot()
 
 void TestDescriptorEditors::colorManagementShownAndWrittenBack()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 2, hexBytes(kColorManagement));
     DisplayDescDCM editor;
-    editor.resetFields(image.reference, image.working, 2);
-    editor.initFields(image.decode(2), image.reference, image.working, 2);
+    attach(editor, image, 2);
     QStringList shown;
     for (const char *name : {"reda3Field", "reda2Field", "greena3Field", "greena2Field", "bluea3Field", "bluea2Field"})
         shown << field(&editor, name)->text();
     QCOMPARE(shown, (QStringList{"65535", "4660", "0", "1", "258", "48879"}));
-    QCOMPARE(viewerRows().size(), 10);
-    QCOMPARE(viewerRows().at(4), qMakePair(QStringLiteral("Green"), QStringLiteral("~")));
+    QCOMPARE(ViewerPane::now().rows().size(), 10);
+    QCOMPARE(ViewerPane::now().rows().at(4), qMakePair(QStringLiteral("Green"), QStringLiteral("~")));
 
     editor.updateDCM();
     QCOMPARE(image.slot(2).toHex(' '), hexBytes(kColorManagement).toHex(' '));
-    QVERIFY(!image.changedOutside(2));
+    QVERIFY(!image.changedOutsideSlot(2));
     QVERIFY(image.checksumOk());
 }
 
 void TestDescriptorEditors::colorManagementEdit()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 1, hexBytes(kColorManagement));
     DisplayDescDCM editor;
-    editor.resetFields(image.reference, image.working, 1);
-    editor.initFields(image.decode(1), image.reference, image.working, 1);
+    attach(editor, image, 1);
     typeAndReturn(field(&editor, "greena3Field"), QStringLiteral("00012"));
     QCOMPARE(field(&editor, "greena3Field")->text(), QStringLiteral("00012"));
     QCOMPARE(image.slot(1).toHex(' '),
@@ -418,12 +417,11 @@ void TestDescriptorEditors::colorManagementEdit()
 
 void TestDescriptorEditors::colorManagementRefused()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 1, hexBytes(kColorManagement));
     DisplayDescDCM editor;
-    editor.resetFields(image.reference, image.working, 1);
-    editor.initFields(image.decode(1), image.reference, image.working, 1);
-    MessageCatcher boxes;
+    attach(editor, image, 1);
+    ModalCloser boxes;
     typeAndReturn(field(&editor, "reda2Field"), QStringLiteral("65536"));
     typeAndReturn(field(&editor, "bluea3Field"), QString());
     QCOMPARE(boxes.titles, (QStringList{"Range error", "Range error"}));
@@ -439,11 +437,10 @@ void TestDescriptorEditors::colorManagementRefused()
 
 void TestDescriptorEditors::cvtCodesShownAndWrittenBack()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 3, hexBytes(kCVTCodes));
     DisplayDescCVTTimings editor;
-    editor.resetFields(image.reference, image.working, 3);
-    editor.initFields(image.decode(3), image.reference, image.working, 3);
+    attach(editor, image, 3);
 
     QStringList shown;
     for (int k = 1; k <= 4; ++k) {
@@ -464,12 +461,12 @@ void TestDescriptorEditors::cvtCodesShownAndWrittenBack()
                                                    preferred, rates);
     }
     QCOMPARE(shown, (QStringList{"1080 16:9 60 01001", "1280 16:10 75 01000", "8192 4:3 50 00000", "2 4:3 50 00000"}));
-    QCOMPARE(viewerRows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
+    QCOMPARE(ViewerPane::now().rows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
                                                   QStringLiteral("CVT Code Descriptor"))}));
 
     editor.updateCVTTimings();
     QCOMPARE(image.slot(3).toHex(' '), hexBytes(kCVTCodes).toHex(' '));
-    QVERIFY(!image.changedOutside(3));
+    QVERIFY(!image.changedOutsideSlot(3));
     QVERIFY(image.checksumOk());
 }
 
@@ -477,7 +474,7 @@ void TestDescriptorEditors::cvtReservedBitStillGivesPreferredRate()
 {
     QByteArray bytes = hexBytes(kCVTCodes);
     bytes[11] = char(0xC8);   // reserved bit 7 set, preferred 75 Hz
-    TestImage image;
+    EdidImages image;
     image.build(4, 1, bytes);
     CVTCodeDescriptor code;
     code.resetFields(image.reference, image.working, 1, 1);
@@ -490,7 +487,7 @@ void TestDescriptorEditors::cvtReservedBitStillGivesPreferredRate()
 
 void TestDescriptorEditors::cvtCodeEdit()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 1, hexBytes(kCVTCodes));
     CVTCodeDescriptor code;
     code.resetFields(image.reference, image.working, 1, 2);
@@ -507,7 +504,7 @@ void TestDescriptorEditors::cvtCodeEdit()
     // Unchecking the preferred rate's box leaves the preferred rate alone.
     child<QCheckBox>(&code, "suppVRate60CB")->click();
     QCOMPARE(image.slot(1).mid(12, 3).toHex(' '), QByteArray("1b 28 21"));
-    QVERIFY(!image.changedOutside(1));
+    QVERIFY(!image.changedOutsideSlot(1));
     QVERIFY(image.checksumOk());
 }
 
@@ -521,12 +518,12 @@ void TestDescriptorEditors::cvtLinesRefused_data()
 void TestDescriptorEditors::cvtLinesRefused()
 {
     QFETCH(QString, typed);
-    TestImage image;
+    EdidImages image;
     image.build(4, 1, hexBytes(kCVTCodes));
     CVTCodeDescriptor code;
     code.resetFields(image.reference, image.working, 1, 0);
     code.initFields(image.decode(1), image.reference, image.working, 1, 0);
-    MessageCatcher boxes;
+    ModalCloser boxes;
     typeAndReturn(field(&code, "vActField"), typed);
     QCOMPARE(boxes.titles, QStringList{"CEA extention warning"});
     QCOMPARE(boxes.texts, QStringList{"Vertical Active Lines must be in range of 2 to 8192 in increments of 2 pixels"});
@@ -556,14 +553,13 @@ void TestDescriptorEditors::established3ShownAndWrittenBack()
     QFETCH(int, slot);
     QFETCH(QList<int>, checked);
 
-    TestImage image;
+    EdidImages image;
     if (fixture.isEmpty())
         QVERIFY(image.load(file));
     else
         image.build(4, slot, fixture);
     DisplayDescEstabTimings editor;
-    editor.resetFields(image.reference, image.working, slot);
-    editor.initFields(image.decode(slot), image.reference, image.working, slot);
+    attach(editor, image, slot);
     QList<int> seen;
     for (int n = 1; n <= 44; ++n)
         if (child<QCheckBox>(&editor, QStringLiteral("estabTimingCB%1").arg(n).toLatin1().constData())->isChecked())
@@ -573,17 +569,16 @@ void TestDescriptorEditors::established3ShownAndWrittenBack()
 
     editor.updateEstablishedTimings();
     QCOMPARE(image.slot(slot).toHex(' '), image.referenceSlot(slot).toHex(' '));
-    QVERIFY(!image.changedOutside(slot));
+    QVERIFY(!image.changedOutsideSlot(slot));
     QVERIFY(image.checksumOk());
 }
 
 void TestDescriptorEditors::established3Edit()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 2, hexBytes(kEstablished3));
     DisplayDescEstabTimings editor;
-    editor.resetFields(image.reference, image.working, 2);
-    editor.initFields(image.decode(2), image.reference, image.working, 2);
+    attach(editor, image, 2);
     child<QCheckBox>(&editor, "estabTimingCB1")->click();    // off
     child<QCheckBox>(&editor, "estabTimingCB9")->click();    // 1280 x 768 @ 60 Hz (RB)
     child<QCheckBox>(&editor, "estabTimingCB40")->click();   // 1920 x 1200 @ 60 Hz

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
-#include "descriptortestutil.h"
+#include "testsupport.h"
 #include "displaydescriptor.h"
 
 namespace {
@@ -21,6 +21,14 @@ QComboBox *kinds(DisplayDescriptor &slot)
 QColor itemColour(DisplayDescriptor &slot, int item)
 {
     return kinds(slot)->itemData(item, Qt::ForegroundRole).value<QColor>();
+}
+
+// Attaches the slot editor to descriptor `index` and loads it, as the page
+// does (`locked` for Block 1).
+void attach(DisplayDescriptor &slot, EdidImages &image, int index, bool locked)
+{
+    slot.resetFields(image.reference, image.working, index);
+    slot.initFields(image.decode(index), image.reference, image.working, index, locked);
 }
 
 } // namespace
@@ -88,7 +96,7 @@ void TestDisplayDescriptor::pickingKindWritesSlot()
     QFETCH(QByteArray, expected);
     QFETCH(QString, tagRow);
 
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("displayport-1.4.bin")));
     DisplayDescriptor slot;
     slot.adaptToEDIDVersion(4, false);
@@ -98,21 +106,20 @@ void TestDisplayDescriptor::pickingKindWritesSlot()
     pick(kinds(slot), kind);
     QCOMPARE(int(slot.getType()), kind);
     QCOMPARE(image.slot(2).toHex(' '), expected.toHex(' '));
-    QVERIFY(!image.changedOutside(2));
+    QVERIFY(!image.changedOutsideSlot(2));
     QVERIFY(image.checksumOk());
     if (!tagRow.isEmpty())
-        QCOMPARE(viewerRows().first(), qMakePair(QStringLiteral("Monitor Data Type Tag"), tagRow));
+        QCOMPARE(ViewerPane::now().rows().first(), qMakePair(QStringLiteral("Monitor Data Type Tag"), tagRow));
     if (kind == 0)
-        QCOMPARE(viewerRows().size(), 1);
+        QCOMPARE(ViewerPane::now().rows().size(), 1);
 }
 
 void TestDisplayDescriptor::pickingCurrentKindWritesAgain()
 {
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("dtd-clock-low-byte-zero.bin")));
     DisplayDescriptor slot;
-    slot.resetFields(image.reference, image.working, 2);
-    slot.initFields(image.decode(2), image.reference, image.working, 2, false);
+    attach(slot, image, 2, false);
     memset(image.working + 54 + 36, 0, 18);
     pick(kinds(slot), EDID_DESC_SERIAL_NUMBER);
     QCOMPARE(image.slot(2).toHex(' '), image.referenceSlot(2).toHex(' '));
@@ -125,7 +132,7 @@ void TestDisplayDescriptor::pickingCurrentKindWritesAgain()
 
 void TestDisplayDescriptor::loadShowsKindAndWritesNothing()
 {
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("analog-1.3.bin")));
     DisplayDescriptor blocks[4];
     for (int i = 0; i < 4; ++i)
@@ -143,8 +150,7 @@ void TestDisplayDescriptor::loadShowsKindAndWritesNothing()
         QCOMPARE(itemColour(blocks[i], expected[i]), kLoaded);
     }
     // Only the product name editor writes its slot back, with the same bytes.
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(image.working), 256),
-             QByteArray(reinterpret_cast<char *>(image.reference), 256));
+    QCOMPARE(image.workingBytes(), image.referenceBytes());
 
     blocks[2].resetFields(image.reference, image.working, 2);
     QCOMPARE(itemColour(blocks[2], 4), QColor(255, 255, 255));
@@ -153,11 +159,10 @@ void TestDisplayDescriptor::loadShowsKindAndWritesNothing()
 
 void TestDisplayDescriptor::blockOneStaysLocked()
 {
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("analog-1.3.bin")));
     DisplayDescriptor block1;
-    block1.resetFields(image.reference, image.working, 0);
-    block1.initFields(image.decode(0), image.reference, image.working, 0, true);
+    attach(block1, image, 0, true);
     QVERIFY(!kinds(block1)->isEnabled());
     block1.resetFields(image.reference, image.working, 0);
     QVERIFY(!kinds(block1)->isEnabled());
@@ -192,11 +197,10 @@ void TestDisplayDescriptor::revisionSwitchRemovesAndRestoresKinds()
 
 void TestDisplayDescriptor::revision3DropsRevision4Kind()
 {
-    TestImage image;
+    EdidImages image;
     image.build(4, 1, hexBytes(kColorManagement));
     DisplayDescriptor slot;
-    slot.resetFields(image.reference, image.working, 1);
-    slot.initFields(image.decode(1), image.reference, image.working, 1, false);
+    attach(slot, image, 1, false);
     slot.adaptToEDIDVersion(4, false);
     QCOMPARE(int(slot.getType()), 8);
     QCOMPARE(image.slot(1), image.referenceSlot(1));
@@ -212,11 +216,10 @@ void TestDisplayDescriptor::revision3DropsRevision4Kind()
 
 void TestDisplayDescriptor::rangeLimitsRewrittenOnlyOnSwitch()
 {
-    TestImage image;
+    EdidImages image;
     image.build(3, 3, hexBytes(kOddRangeLimits));
     DisplayDescriptor slot;
-    slot.resetFields(image.reference, image.working, 3);
-    slot.initFields(image.decode(3), image.reference, image.working, 3, false);
+    attach(slot, image, 3, false);
     slot.adaptToEDIDVersion(3, false);
     QCOMPARE(image.slot(3), image.referenceSlot(3));
     slot.adaptToEDIDVersion(4, true);
@@ -234,11 +237,10 @@ void TestDisplayDescriptor::revision4KindLoadedBeforeAdaptation()
 {
     // The page loads the slots before it adapts them to the revision: the
     // loaded revision-4 kind is still shown in the combo box, marked.
-    TestImage image;
+    EdidImages image;
     image.build(4, 2, hexBytes(kColorManagement));
     DisplayDescriptor slot;
-    slot.resetFields(image.reference, image.working, 2);
-    slot.initFields(image.decode(2), image.reference, image.working, 2, false);
+    attach(slot, image, 2, false);
     QCOMPARE(kinds(slot)->currentIndex(), 8);
     QCOMPARE(itemColour(slot, 8), kLoaded);
     slot.adaptToEDIDVersion(4, false);
@@ -252,12 +254,11 @@ void TestDisplayDescriptor::revision3ImageKeepsRevision4Descriptor()
 {
     // A real established timings III descriptor in an image read as revision 3:
     // the adaptation after the load must not drop it unasked.
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("established-timings-iii.bin"), 3));
     const QByteArray loaded = image.slot(1);
     DisplayDescriptor slot;
-    slot.resetFields(image.reference, image.working, 1);
-    slot.initFields(image.decode(1), image.reference, image.working, 1, false);
+    attach(slot, image, 1, false);
     slot.adaptToEDIDVersion(3, false);
     QCOMPARE(image.slot(1).toHex(' '), loaded.toHex(' '));
     QCOMPARE(kinds(slot)->count(), 8);
@@ -273,7 +274,7 @@ void TestDisplayDescriptor::revision3ImageKeepsRevision4Descriptor()
     QCOMPARE(kinds(slot)->currentIndex(), 10);
     QCOMPARE(itemColour(slot, 10), kLoaded);
     QVERIFY(child<QLabel>(&slot, "keptTagLabel")->isHidden());
-    QCOMPARE(viewerRows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
+    QCOMPARE(ViewerPane::now().rows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"),
                                                  QStringLiteral("Established Timings III"))}));
     QCOMPARE(image.slot(1).toHex(' '), loaded.toHex(' '));
 
@@ -308,18 +309,17 @@ void TestDisplayDescriptor::unknownTagKeptUntilKindPicked()
     QFETCH(int, slot);
     QFETCH(QString, name);
 
-    TestImage image;
+    EdidImages image;
     if (fixture.isEmpty())
         QVERIFY(image.load(file));
     else
         image.build(4, slot, fixture);
     const QByteArray loaded = image.slot(slot);
     DisplayDescriptor descriptor;
-    descriptor.resetFields(image.reference, image.working, slot);
-    descriptor.initFields(image.decode(slot), image.reference, image.working, slot, false);
+    attach(descriptor, image, slot, false);
     QCOMPARE(kinds(descriptor)->currentIndex(), -1);
     QVERIFY(child<QLabel>(&descriptor, "keptTagLabel")->text().startsWith(name));
-    QCOMPARE(viewerRows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"), name)}));
+    QCOMPARE(ViewerPane::now().rows(), (StringInfo{qMakePair(QStringLiteral("Monitor Data Type Tag"), name)}));
 
     // Nothing but the user's pick writes the slot.
     descriptor.updateCurrentBlock();
@@ -337,13 +337,12 @@ void TestDisplayDescriptor::blockOneOfOtherKindRepainted()
 {
     // A real image whose Block 1 holds standard timing identifiers: a write
     // of that kind repaints Block 1's bytes in the viewer.
-    TestImage image;
+    EdidImages image;
     QVERIFY(image.load(QStringLiteral("standard-timing-ids.bin")));
     HexaViewer *viewer = HexaViewer::getInstance();
     viewer->displayByteArray(image.reference);
     DisplayDescriptor block1;
-    block1.resetFields(image.reference, image.working, 0);
-    block1.initFields(image.decode(0), image.reference, image.working, 0, true);
+    attach(block1, image, 0, true);
     QCOMPARE(int(block1.getType()), int(EDID_DESC_STANDARD_TIMINGS));
 
     ExtraStandTiming *first = nullptr;

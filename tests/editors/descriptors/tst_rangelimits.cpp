@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "descriptortestutil.h"
+#include "testsupport.h"
 #include "displayrangelimits.h"
 
 namespace {
@@ -20,7 +20,7 @@ const char *const kCVT = "00 00 00 FD 00 32 4B 1E 53 11 04 11 00 F0 F8 38 F0 3C"
 struct Editor
 {
     DisplayRangeLimits editor;
-    TestImage image;
+    EdidImages image;
     int slot = 0;
 
     QLineEdit *field(const char *name) { return child<QLineEdit>(&editor, name); }
@@ -116,7 +116,7 @@ void TestRangeLimits::realDescriptorShownAndWrittenBack()
 
     e.editor.updateRangeLimits();
     QCOMPARE(e.image.slot(slot).toHex(' '), e.image.referenceSlot(slot).toHex(' '));
-    QVERIFY(!e.image.changedOutside(slot));
+    QVERIFY(!e.image.changedOutsideSlot(slot));
     QVERIFY(e.image.checksumOk());
 }
 
@@ -197,7 +197,7 @@ void TestRangeLimits::refusedEntry()
     Editor e;
     e.image.build(4, 1, hexBytes(kCVT));
     e.load(1);
-    MessageCatcher boxes;
+    ModalCloser boxes;
     typeAndReturn(e.field(field.toLatin1().constData()), typed);
     QCOMPARE(boxes.titles, QStringList{"Format error"});
     QCOMPARE(boxes.texts, QStringList{text});
@@ -229,7 +229,7 @@ void TestRangeLimits::minimumAbove255NeedsOffsetMaximum()
     Editor e;
     e.image.build(4, 1, hexBytes(kSecondaryGTF));
     e.load(1);
-    MessageCatcher boxes;
+    ModalCloser boxes;
     typeAndReturn(e.field("minVRateField"), QStringLiteral("300"));
     QCOMPARE(boxes.texts, QStringList{"Minimum Vertical Rate must be in range of 0 to 255 Hz"});
     QCOMPARE(e.image.slot(1).mid(4, 3).toHex(' '), hexBytes("00 00 4B").toHex(' '));
@@ -254,7 +254,7 @@ void TestRangeLimits::revision3AcceptsRatesUpTo255()
     Editor e;
     QVERIFY(e.image.load(QStringLiteral("analog-1.3.bin")));
     e.load(2);
-    MessageCatcher boxes;
+    ModalCloser boxes;
     typeAndReturn(e.field("maxVRateField"), QStringLiteral("300"));
     QCOMPARE(boxes.texts, QStringList{"Maximum Vertical Rate must be in range of 0 to 255 Hz"});
     QCOMPARE(int(e.byte(6)), 0);
@@ -338,7 +338,7 @@ void TestRangeLimits::descriptionRows()
     QCOMPARE(rows.first(), qMakePair(QStringLiteral("Monitor Data Type Tag"), QStringLiteral("Range Limits")));
     QCOMPARE(rows.at(1), qMakePair(QStringLiteral("Minimum Vertical Rate (Hz)"), QStringLiteral("55")));
     QCOMPARE(rows.last(), qMakePair(QStringLiteral("Video Timing Support"), QStringLiteral("none")));
-    QCOMPARE(viewerRows(), rows);
+    QCOMPARE(ViewerPane::now().rows(), rows);
 
     Editor c;
     c.image.build(4, 1, hexBytes(kCVT));

@@ -1,6 +1,4 @@
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -9,30 +7,15 @@
 
 #include "detailedtimings.h"
 #include "edid.h"
-#include "modalcloser.h"
+#include "testsupport.h"
 
 namespace {
-
-QByteArray readImage(const QString &name)
-{
-    QFile file(QDir(VOZEVU_TEST_DATA).filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QByteArray bytes = file.readAll().left(256);
-    bytes.append(QByteArray(256 - bytes.size(), '\0'));
-    return bytes;
-}
 
 _CEA_DETAILED_TIMINGS rawTiming(const unsigned char *d)
 {
     _CEA_DETAILED_TIMINGS raw;
     std::memcpy(raw.bytes, d, 18);
     return raw;
-}
-
-QByteArray bytesOf(const unsigned char *d, int n)
-{
-    return QByteArray(reinterpret_cast<const char *>(d), n);
 }
 
 const char *const kIntegerSlots[] = {
@@ -55,8 +38,7 @@ class TestDetailedTimings : public QObject
     Q_OBJECT
 
 private:
-    unsigned char reference[256];
-    unsigned char working[256];
+    EdidImages images;
 
     QLineEdit *field(DetailedTimings &editor, const char *name)
     {
@@ -68,8 +50,7 @@ private:
     {
         QLineEdit *edit = field(editor, name);
         QVERIFY(edit);
-        edit->setText(text);
-        emit edit->editingFinished();
+        finishEdit(edit, text);
     }
 
     // Every field committed as shown: what a user does by tabbing through.
@@ -80,17 +61,10 @@ private:
             QMetaObject::invokeMethod(&editor, slot);
     }
 
-    void loadImage(const QByteArray &image)
-    {
-        std::memcpy(reference, image.constData(), 256);
-        std::memcpy(working, image.constData(), 256);
-    }
-
 private slots:
     void init()
     {
-        std::memset(reference, 0, sizeof reference);
-        std::memset(working, 0, sizeof working);
+        images.set(QByteArray());
     }
 
     void realTimingsRoundTrip_data()
@@ -99,9 +73,8 @@ private slots:
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("slot");   // descriptor slot, or -1 for an extension timing
 
-        const QStringList files = QDir(VOZEVU_TEST_DATA).entryList({"*.bin"}, QDir::Files);
-        for (const QString &name : files) {
-            const QByteArray image = readImage(name);
+        for (const QString &name : sampleNames()) {
+            const QByteArray image = sampleImage(name);
             const auto *d = reinterpret_cast<const unsigned char *>(image.constData());
             for (int slot = 0; slot < 4; ++slot) {
                 const int offset = 54 + 18 * slot;
@@ -126,44 +99,41 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, offset);
         QFETCH(int, slot);
-        const QByteArray image = readImage(file);
+        const QByteArray image = sampleImage(file);
         const auto *d = reinterpret_cast<const unsigned char *>(image.constData());
-        const QByteArray original = bytesOf(d + offset, 18);
+        const QByteArray original = image.mid(offset, 18);
 
         // Extension mode, from raw bytes.
         {
-            loadImage(image);
+            images.set(image);
             DetailedTimings editor;
             QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
-            editor.resetFields(reference, working, 0, true);
-            editor.initFields(rawTiming(d + offset), reference, working, 0, true);
+            editor.resetFields(images.reference, images.working, 0, true);
+            editor.initFields(rawTiming(d + offset), images.reference, images.working, 0, true);
             QCOMPARE(changed.count(), 1);
             QCOMPARE(editor.getEdidData().toHex(' '), original.toHex(' '));
             commitAllAsShown(editor);
             QCOMPARE(editor.getEdidData().toHex(' '), original.toHex(' '));
             QCOMPARE(changed.count(), 14);
-            QCOMPARE(bytesOf(working, 256), image);
-            QCOMPARE(bytesOf(reference, 256), image);
+            QCOMPARE(images.workingBytes(), image);
+            QCOMPARE(images.referenceBytes(), image);
         }
 
         // Base-block mode, from the decoded record, written through the core.
         if (slot >= 0) {
-            loadImage(image);
+            images.set(image);
             DetailedTimings editor;
             QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
-            editor.resetFields(reference, working, slot, false);
-            editor.initFields(EDIDGetDetailedTiming(working, slot), reference, working, slot, false);
-            QCOMPARE(bytesOf(working, 256), image);
+            editor.resetFields(images.reference, images.working, slot, false);
+            editor.initFields(EDIDGetDetailedTiming(images.working, slot), images.reference, images.working, slot, false);
+            QCOMPARE(images.workingBytes(), image);
             QCOMPARE(editor.getEdidData().toHex(' '), original.toHex(' '));
             commitAllAsShown(editor);
-            QCOMPARE(bytesOf(working + offset, 18).toHex(' '), original.toHex(' '));
+            QCOMPARE(images.workingBytes(offset, 18).toHex(' '), original.toHex(' '));
             // The rest of the image, checksum included, is untouched when
             // the checksum was right to begin with.
-            int sum = 0;
-            for (int i = 0; i < 128; ++i)
-                sum += d[i];
-            if (sum % 256 == 0)
-                QCOMPARE(bytesOf(working, 256), image);
+            if (blockSum(image, 0) == 0)
+                QCOMPARE(images.workingBytes(), image);
             QCOMPARE(changed.count(), 0);
         }
     }
@@ -173,13 +143,13 @@ private slots:
     void everyPixelClockKeepsItsBytes()
     {
         DetailedTimings editor;
-        editor.resetFields(reference, working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         unsigned char d[18] = {};
         int failures = 0;
         for (int clock = 1; clock <= 65535; ++clock) {
             d[0] = static_cast<unsigned char>(clock & 0xFF);
             d[1] = static_cast<unsigned char>(clock >> 8);
-            editor.initFields(rawTiming(d), reference, working, 0, true);
+            editor.initFields(rawTiming(d), images.reference, images.working, 0, true);
             QMetaObject::invokeMethod(&editor, "on_pixelClockField_editingFinished");
             const QByteArray out = editor.getEdidData();
             const int back = static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8);
@@ -216,7 +186,7 @@ private slots:
 
         ModalCloser closer;
         DetailedTimings editor;
-        editor.resetFields(reference, working, 1, false);
+        editor.resetFields(images.reference, images.working, 1, false);
         enter(editor, "pixelClockField", text);
 
         if (refused) {
@@ -228,7 +198,7 @@ private slots:
         }
         QCOMPARE(field(editor, "pixelClockField")->text(), shown);
         // Written into slot 1 (bytes 72-89), little-endian.
-        QCOMPARE(working[72] | (working[73] << 8), stored);
+        QCOMPARE(images.working[72] | (images.working[73] << 8), stored);
     }
 
     void integerEntry_data()
@@ -260,7 +230,7 @@ private slots:
 
         ModalCloser closer;
         DetailedTimings editor;
-        editor.resetFields(reference, working, 0, false);
+        editor.resetFields(images.reference, images.working, 0, false);
         enter(editor, qPrintable(name), text);
         if (message.isEmpty()) {
             QVERIFY(closer.texts.isEmpty());
@@ -270,7 +240,7 @@ private slots:
         }
         QCOMPARE(field(editor, qPrintable(name))->text(), shown);
         // What is written is what is shown.
-        const _EDID_DETAILED_TIMING_BLOCK back = EDIDGetDetailedTiming(working, 0);
+        const _EDID_DETAILED_TIMING_BLOCK back = EDIDGetDetailedTiming(images.working, 0);
         const QMap<QString, int> decoded = {
             {"vFrontField", back.vFrontPorch}, {"hFrontField", back.hFrontPorch},
             {"hActiveField", back.hActive},    {"vSyncField", back.vSyncWidth},
@@ -284,7 +254,7 @@ private slots:
     void verticalPorchBits()
     {
         DetailedTimings editor;
-        editor.resetFields(reference, working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         enter(editor, "vFrontField", "20");
         enter(editor, "vSyncField", "5");
         QByteArray d = editor.getEdidData();
@@ -293,7 +263,7 @@ private slots:
 
         DetailedTimings reader;
         reader.initFields(rawTiming(reinterpret_cast<const unsigned char *>(d.constData())),
-                          reference, working, 0, true);
+                          images.reference, images.working, 0, true);
         QCOMPARE(field(reader, "vFrontField")->text(), QString("20"));
         QCOMPARE(field(reader, "vSyncField")->text(), QString("5"));
     }
@@ -302,7 +272,7 @@ private slots:
     void fieldLimitsEncode()
     {
         DetailedTimings editor;
-        editor.resetFields(reference, working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         const QList<QPair<const char *, int>> limits = {
             {"hActiveField", 4095}, {"vActiveField", 4095}, {"hBlankField", 4095},
             {"vBlankField", 4095},  {"hFrontField", 1023},  {"vFrontField", 63},
@@ -318,44 +288,41 @@ private slots:
 
     void baseBlockEditWritesOnlyItsSlot()
     {
-        const QByteArray image = readImage("hdmi-tv.bin");
-        loadImage(image);
+        const QByteArray image = sampleImage("hdmi-tv.bin");
+        images.set(image);
         DetailedTimings editor;
         QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
-        editor.resetFields(reference, working, 2, false);
-        editor.initFields(rawTiming(k1080p), reference, working, 2, false);
-        std::memcpy(working, image.constData(), 256);   // only edits below count
+        editor.resetFields(images.reference, images.working, 2, false);
+        editor.initFields(rawTiming(k1080p), images.reference, images.working, 2, false);
+        std::memcpy(images.working, image.constData(), 256);   // only edits below count
 
         enter(editor, "hImSizeField", "600");
         for (int i = 0; i < 256; ++i) {
             if ((i >= 90 && i <= 107) || i == 127)
                 continue;
-            QCOMPARE(working[i], static_cast<unsigned char>(image[i]));
+            QCOMPARE(images.working[i], static_cast<unsigned char>(image[i]));
         }
-        QCOMPARE(bytesOf(working + 90, 18), editor.getEdidData());
-        int sum = 0;
-        for (int i = 0; i < 128; ++i)
-            sum += working[i];
-        QCOMPARE(sum % 256, 0);
+        QCOMPARE(images.workingBytes(90, 18), editor.getEdidData());
+        QCOMPARE(blockSum(images.working), 0);
         QCOMPARE(changed.count(), 0);
     }
 
     void extensionEditChangesNoImage()
     {
-        const QByteArray image = readImage("hdmi-tv.bin");
-        loadImage(image);
+        const QByteArray image = sampleImage("hdmi-tv.bin");
+        images.set(image);
         DetailedTimings editor;
         QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
-        editor.resetFields(reference, working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         QCOMPARE(changed.count(), 0);
-        editor.initFields(rawTiming(k1080p), reference, working, 0, true);
+        editor.initFields(rawTiming(k1080p), images.reference, images.working, 0, true);
         QCOMPARE(changed.count(), 1);
         enter(editor, "hActiveField", "1280");
         QCOMPARE(changed.count(), 2);
         editor.findChild<QRadioButton *>("fourWayRB")->click();
         QCOMPARE(changed.count(), 3);
-        QCOMPARE(bytesOf(working, 256), image);
-        QCOMPARE(bytesOf(reference, 256), image);
+        QCOMPARE(images.workingBytes(), image);
+        QCOMPARE(images.referenceBytes(), image);
         QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[2]), static_cast<unsigned char>(0x00));
         QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[4]) >> 4, 5);
         QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[17]), static_cast<unsigned char>(0x7E));
@@ -363,18 +330,18 @@ private slots:
 
     void loadingDecodedRecordEmitsNothing()
     {
-        loadImage(readImage("hdmi-tv.bin"));
+        images.set(sampleImage("hdmi-tv.bin"));
         DetailedTimings editor;
         QSignalSpy changed(&editor, &DetailedTimings::valueChanged);
-        editor.initFields(EDIDGetDetailedTiming(working, 0), reference, working, 0, true);
+        editor.initFields(EDIDGetDetailedTiming(images.working, 0), images.reference, images.working, 0, true);
         QCOMPARE(changed.count(), 0);
     }
 
     void resetGivesDefaultBytes()
     {
         DetailedTimings editor;
-        editor.initFields(rawTiming(k1080p), reference, working, 0, true);
-        editor.resetFields(reference, working, 0, true);
+        editor.initFields(rawTiming(k1080p), images.reference, images.working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         QCOMPARE(editor.getEdidData(), QByteArray("\x01", 1) + QByteArray(17, '\0'));
         QCOMPARE(field(editor, "pixelClockField")->text(), QString("0.01"));
         QCOMPARE(field(editor, "hClockField")->text(), QString("-"));
@@ -386,11 +353,11 @@ private slots:
     void clocks()
     {
         DetailedTimings editor;
-        editor.initFields(rawTiming(k1080p), reference, working, 0, true);
+        editor.initFields(rawTiming(k1080p), images.reference, images.working, 0, true);
         QCOMPARE(field(editor, "hClockField")->text(), QString("67.50"));
         QCOMPARE(field(editor, "vClockField")->text(), QString("60.00"));
 
-        editor.resetFields(reference, working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         enter(editor, "vActiveField", "100");
         QCOMPARE(field(editor, "hClockField")->text(), QString("-"));
         QCOMPARE(field(editor, "vClockField")->text(), QString("0.00"));
@@ -400,7 +367,7 @@ private slots:
     void digitalSeparateDescription()
     {
         DetailedTimings editor;
-        editor.initFields(rawTiming(k1080p), reference, working, 0, true);
+        editor.initFields(rawTiming(k1080p), images.reference, images.working, 0, true);
         QCOMPARE(editor.findChild<QCheckBox *>("syncSignalCB1")->text(), QString("V. Sync Polarity"));
         QCOMPARE(editor.findChild<QCheckBox *>("syncSignalCB2")->text(), QString("H. Sync Polarity"));
         const StringInfo rows = editor.getStringInfo();
@@ -423,7 +390,7 @@ private slots:
         std::memcpy(d, k1080p, 18);
         d[17] = 0x01;
         DetailedTimings editor;
-        editor.initFields(rawTiming(d), reference, working, 0, true);
+        editor.initFields(rawTiming(d), images.reference, images.working, 0, true);
         QVERIFY(editor.findChild<QRadioButton *>("noStereoRB")->isChecked());
         QCOMPARE(editor.getStringInfo()[14].second, QString("No Stereo"));
         enter(editor, "hActiveField", "1920");
@@ -451,7 +418,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         DetailedTimings editor;
-        editor.resetFields(reference, working, 0, true);
+        editor.resetFields(images.reference, images.working, 0, true);
         editor.findChild<QRadioButton *>(button)->click();
         editor.findChild<QCheckBox *>("syncSignalCB1")->click();
         QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[17]), static_cast<unsigned char>(bits | 0x04));

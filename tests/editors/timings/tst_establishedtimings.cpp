@@ -4,33 +4,9 @@
 
 #include "edid.h"
 #include "establishedtimings.h"
+#include "testsupport.h"
 
 namespace {
-
-int baseSum(const unsigned char *image)
-{
-    int sum = 0;
-    for (int i = 0; i < 128; ++i)
-        sum += image[i];
-    return sum % 256;
-}
-
-// A base block with the given bytes 35-37 and a right checksum.
-void makeImage(unsigned char *image, unsigned char b35, unsigned char b36, unsigned char b37)
-{
-    std::memset(image, 0, 256);
-    const unsigned char header[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
-    std::memcpy(image, header, 8);
-    image[18] = 1;
-    image[19] = 3;
-    image[35] = b35;
-    image[36] = b36;
-    image[37] = b37;
-    int sum = 0;
-    for (int i = 0; i < 127; ++i)
-        sum += image[i];
-    image[127] = static_cast<unsigned char>((256 - sum % 256) % 256);
-}
 
 const char *const kBoxes[17] = {
     "estabTimingI1",  "estabTimingI2",  "estabTimingI3",  "estabTimingI4",  "estabTimingI5",
@@ -50,8 +26,7 @@ class TestEstablishedTimings : public QObject
     Q_OBJECT
 
 private:
-    unsigned char reference[256];
-    unsigned char working[256];
+    EdidImages images;
 
     QCheckBox *box(EstablishedTimings &panel, int i)
     {
@@ -60,9 +35,14 @@ private:
 
     void open(EstablishedTimings &panel, unsigned char b35, unsigned char b36, unsigned char b37)
     {
-        makeImage(reference, b35, b36, b37);
-        std::memcpy(working, reference, 256);
-        panel.initFields(EDIDGetEstablishedTimings(working), reference, working);
+        // A base block with the given bytes 35-37 and a right checksum.
+        Image image = baseBlockImage(3);
+        image[35] = b35;
+        image[36] = b36;
+        image[37] = b37;
+        fixChecksum(image);
+        images.set(image);
+        panel.initFields(EDIDGetEstablishedTimings(images.working), images.reference, images.working);
     }
 
 private slots:
@@ -73,8 +53,7 @@ private slots:
         const QList<int> on = {0, 2, 5, 7, 16};
         for (int i = 0; i < 17; ++i)
             QCOMPARE(box(panel, i)->isChecked(), on.contains(i));
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(working), 256),
-                 QByteArray(reinterpret_cast<const char *>(reference), 256));
+        QCOMPARE(images.workingBytes(), images.referenceBytes());
         const StringInfo rows = panel.getStringInfo();
         QCOMPARE(rows.size(), 20);
         QCOMPARE(rows[0], qMakePair(QString("Established Timings I"), QString("~")));
@@ -106,12 +85,11 @@ private slots:
             box(panel, boxIndex)->click();
             unsigned char expected[3] = {0x00, 0x00, low};
             expected[kByte[boxIndex] - 35] |= static_cast<unsigned char>(1 << kBit[boxIndex]);
-            QCOMPARE(QByteArray(reinterpret_cast<const char *>(working + 35), 3).toHex(' '),
+            QCOMPARE(images.workingBytes(35, 3).toHex(' '),
                      QByteArray(reinterpret_cast<const char *>(expected), 3).toHex(' '));
-            QCOMPARE(baseSum(working), 0);
+            QCOMPARE(blockSum(images.working), 0);
             box(panel, boxIndex)->click();
-            QCOMPARE(QByteArray(reinterpret_cast<const char *>(working), 256),
-                     QByteArray(reinterpret_cast<const char *>(reference), 256));
+            QCOMPARE(images.workingBytes(), images.referenceBytes());
         }
     }
 
@@ -119,12 +97,12 @@ private slots:
     {
         EstablishedTimings panel;
         open(panel, 0xA5, 0x00, 0x95);
-        const unsigned char checksum = working[127];
+        const unsigned char checksum = images.working[127];
         box(panel, 16)->click();
-        QCOMPARE(working[35], static_cast<unsigned char>(0xA5));
-        QCOMPARE(working[36], static_cast<unsigned char>(0x00));
-        QCOMPARE(working[37], static_cast<unsigned char>(0x15));
-        QCOMPARE(working[127], static_cast<unsigned char>(checksum + 0x80));
+        QCOMPARE(images.working[35], static_cast<unsigned char>(0xA5));
+        QCOMPARE(images.working[36], static_cast<unsigned char>(0x00));
+        QCOMPARE(images.working[37], static_cast<unsigned char>(0x15));
+        QCOMPARE(images.working[127], static_cast<unsigned char>(checksum + 0x80));
     }
 
     // After a reset (a new image) the first click writes what the boxes show,
@@ -133,15 +111,15 @@ private slots:
     {
         EstablishedTimings panel;
         open(panel, 0xFF, 0xFF, 0xFF);
-        panel.resetFields(reference, working);
+        panel.resetFields(images.reference, images.working);
         for (int i = 0; i < 17; ++i)
             QVERIFY(!box(panel, i)->isChecked());
-        QCOMPARE(working[35], static_cast<unsigned char>(0xFF));   // reset writes nothing
+        QCOMPARE(images.working[35], static_cast<unsigned char>(0xFF));   // reset writes nothing
         box(panel, 1)->click();
-        QCOMPARE(working[35], static_cast<unsigned char>(0x40));
-        QCOMPARE(working[36], static_cast<unsigned char>(0x00));
-        QCOMPARE(working[37], static_cast<unsigned char>(0x7F));
-        QCOMPARE(baseSum(working), 0);
+        QCOMPARE(images.working[35], static_cast<unsigned char>(0x40));
+        QCOMPARE(images.working[36], static_cast<unsigned char>(0x00));
+        QCOMPARE(images.working[37], static_cast<unsigned char>(0x7F));
+        QCOMPARE(blockSum(images.working), 0);
     }
 
     void allClearDescription()

@@ -1,63 +1,36 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QtTest>
 #include <cstring>
 
 #include "edid.h"
-#include "modalcloser.h"
 #include "standardtimings.h"
-
-namespace {
-
-QByteArray readImage(const QString &name)
-{
-    QFile file(QDir(VOZEVU_TEST_DATA).filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QByteArray bytes = file.readAll().left(256);
-    bytes.append(QByteArray(256 - bytes.size(), '\0'));
-    return bytes;
-}
-
-int baseSum(const unsigned char *image)
-{
-    int sum = 0;
-    for (int i = 0; i < 128; ++i)
-        sum += image[i];
-    return sum % 256;
-}
-
-} // namespace
+#include "testsupport.h"
 
 class TestStandardTimings : public QObject
 {
     Q_OBJECT
 
 private:
-    unsigned char reference[256];
-    unsigned char working[256];
+    EdidImages images;
 
     void enter(StandardTimingItem *item, const char *name, const QString &text)
     {
         QLineEdit *edit = item->findChild<QLineEdit *>(name);
         QVERIFY(edit);
-        edit->setText(text);
-        emit edit->editingFinished();
+        finishEdit(edit, text);
     }
 
     QByteArray pair(int k) const
     {
-        return QByteArray(reinterpret_cast<const char *>(working + 36 + 2 * k), 2);
+        return images.workingBytes(36 + 2 * k, 2);
     }
 
 private slots:
     void init()
     {
-        std::memset(reference, 0, sizeof reference);
-        std::memset(working, 0, sizeof working);
+        images.set(QByteArray());
     }
 
     void pairs_data()
@@ -82,23 +55,21 @@ private slots:
         QFETCH(QByteArray, bytes);
 
         StandardTimings panel;
-        panel.resetFields(reference, working);
+        panel.resetFields(images.reference, images.working);
         for (int k = 1; k <= 8; ++k) {
             StandardTimingItem *item = panel.item(k);
             item->findChild<QCheckBox *>("enableCB")->click();
             enter(item, "hActiveField", hActive);
             enter(item, "refreshField", refresh);
-            QComboBox *combo = item->findChild<QComboBox *>("aspectRatioMulti");
-            combo->setCurrentIndex(aspectIndex);
-            emit combo->activated(aspectIndex);
+            pick(item->findChild<QComboBox *>("aspectRatioMulti"), aspectIndex);
             QCOMPARE(pair(k).toHex(' '), bytes.toHex(' '));
-            QCOMPARE(baseSum(working), 0);
+            QCOMPARE(blockSum(images.working), 0);
         }
         // Unchecking writes the unused pair.
         panel.item(4)->findChild<QCheckBox *>("enableCB")->click();
         QCOMPARE(pair(4).toHex(' '), QByteArray("01 01"));
         QCOMPARE(pair(3).toHex(' '), bytes.toHex(' '));
-        QCOMPARE(baseSum(working), 0);
+        QCOMPARE(blockSum(images.working), 0);
         const StringInfo rows = panel.item(4)->getStringInfo();
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0], qMakePair(QString("H. Active Pixels"), QString("256")));
@@ -135,7 +106,7 @@ private slots:
 
         ModalCloser closer;
         StandardTimings panel;
-        panel.resetFields(reference, working);
+        panel.resetFields(images.reference, images.working);
         StandardTimingItem *item = panel.item(2);
         item->findChild<QCheckBox *>("enableCB")->click();
         enter(item, qPrintable(field), text);
@@ -147,7 +118,7 @@ private slots:
         }
         QCOMPARE(item->findChild<QLineEdit *>(qPrintable(field))->text(), shown);
         // What is shown is what is written.
-        const _EDID_STANDARD_TIMINGS_ITEM back = EDIDGetStandardTimingItem(working[40], working[41]);
+        const _EDID_STANDARD_TIMINGS_ITEM back = EDIDGetStandardTimingItem(images.working[40], images.working[41]);
         if (field == "hActiveField")
             QCOMPARE(int(back.hActive), shown.toInt());
         else
@@ -156,20 +127,20 @@ private slots:
 
     void newImageIsAllUnused()
     {
-        std::memset(working, 0xAA, sizeof working);
+        std::memset(images.working, 0xAA, 256);
         StandardTimings panel;
-        panel.resetFields(reference, working);
-        QCOMPARE(working[38], static_cast<unsigned char>(0xAA));   // reset writes nothing
+        panel.resetFields(images.reference, images.working);
+        QCOMPARE(images.working[38], static_cast<unsigned char>(0xAA));   // reset writes nothing
         panel.updateStandardTimings();
         for (int k = 1; k <= 8; ++k)
             QCOMPARE(pair(k).toHex(' '), QByteArray("01 01"));
-        QCOMPARE(baseSum(working), 0);
+        QCOMPARE(blockSum(images.working), 0);
     }
 
     void realImagesRoundTrip_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString &name : QDir(VOZEVU_TEST_DATA).entryList({"*.bin"}, QDir::Files))
+        for (const QString &name : sampleNames())
             QTest::newRow(qPrintable(name)) << name;
     }
 
@@ -178,15 +149,14 @@ private slots:
     void realImagesRoundTrip()
     {
         QFETCH(QString, file);
-        const QByteArray image = readImage(file);
-        std::memcpy(reference, image.constData(), 256);
-        std::memcpy(working, image.constData(), 256);
+        const QByteArray image = sampleImage(file);
+        images.set(image);
         _EDID_MANDATORY_INFO info;
-        if (!EDIDGetMandatoryInfo(working, &info))
+        if (!EDIDGetMandatoryInfo(images.working, &info))
             QSKIP("not a valid base block");
         StandardTimings panel;
-        panel.initFields(info.standard, reference, working);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(working), 256), image);
+        panel.initFields(info.standard, images.reference, images.working);
+        QCOMPARE(images.workingBytes(), image);
         panel.updateStandardTimings();
         for (int k = 1; k <= 8; ++k) {
             QByteArray expected = image.mid(36 + 2 * k, 2);
@@ -194,7 +164,7 @@ private slots:
                 expected = QByteArray::fromHex("0101");
             QCOMPARE(pair(k).toHex(' '), expected.toHex(' '));
         }
-        QCOMPARE(baseSum(working), 0);
+        QCOMPARE(blockSum(images.working), 0);
     }
 
     void unusedItemShowsDefaults()
@@ -208,7 +178,7 @@ private slots:
         for (int k = 0; k < 8; ++k)
             items[k] = EDIDGetStandardTimingItem(image[38 + 2 * k], image[39 + 2 * k]);
         StandardTimings panel;
-        panel.initFields(items, reference, working);
+        panel.initFields(items, images.reference, images.working);
         StandardTimingItem *unused = panel.item(1);
         QVERIFY(!unused->findChild<QCheckBox *>("enableCB")->isChecked());
         QVERIFY(!unused->findChild<QLineEdit *>("hActiveField")->isEnabled());
