@@ -39,6 +39,13 @@ public:
 
     QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
 
+    // A port on 127.0.0.1 that refuses connections (its server is closed).
+    static quint16 closedPort()
+    {
+        HttpFixture closed;
+        return closed.serverPort();
+    }
+
     static QByteArray document(const QByteArray &id, const QByteArray &version,
                                const QByteArray &url = "http://www.quorbel.com/duzo")
     {

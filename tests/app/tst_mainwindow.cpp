@@ -1187,12 +1187,8 @@ void TestMainWindow::updateCheckFailuresAreSilent()
     settings.remove("LastVersionDisplay");
     settings.sync();
     if (status == 0) {
-        quint16 port;
-        {
-            HttpFixture closed;
-            port = closed.serverPort();
-        }
-        qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:" + QByteArray::number(port));
+        qputenv("VOZEVU_UPDATE_SERVER",
+                "http://127.0.0.1:" + QByteArray::number(HttpFixture::closedPort()));
     } else {
         server.body = body;
         server.status = status;

@@ -153,12 +153,8 @@ void TestUpdateCheck::hugeDocumentIsAborted()
 
 void TestUpdateCheck::refusedConnection()
 {
-    quint16 port;
-    {
-        HttpFixture closed;
-        port = closed.serverPort();
-    }
-    qputenv("VOZEVU_UPDATE_SERVER", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
+    qputenv("VOZEVU_UPDATE_SERVER",
+            QByteArray("http://127.0.0.1:") + QByteArray::number(HttpFixture::closedPort()));
     QNetworkAccessManager manager;
     QNetworkReply *reply = UpdateCheck::request(&manager);
     QSignalSpy finished(reply, &QNetworkReply::finished);

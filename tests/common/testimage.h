@@ -14,6 +14,8 @@
 
 #include <array>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "ediddecode.h"
@@ -103,6 +105,26 @@ inline void fixChecksum(QByteArray &image, int first = 0)
 {
     Q_ASSERT(image.size() >= first + 128);
     fixChecksum(reinterpret_cast<unsigned char *>(image.data()) + first);
+}
+
+// Bytes to replace in an image: (index, value) pairs.
+using BytePatches = std::initializer_list<std::pair<int, Byte>>;
+
+// The sample with `patches` applied and the checksum of each block they
+// touch made right (no patches: the sample as it is).
+inline Image loadSample(const QString &name, BytePatches patches)
+{
+    Image image = loadSample(name);
+    bool touched[2] = {false, false};
+    for (const auto &patch : patches) {
+        Q_ASSERT(patch.first >= 0 && patch.first < 256);
+        image[size_t(patch.first)] = patch.second;
+        touched[patch.first / 128] = true;
+    }
+    for (int block = 0; block < 2; ++block)
+        if (touched[block])
+            fixChecksum(image, 128 * block);
+    return image;
 }
 
 // ---------------------------------------------------------------------------
@@ -201,6 +223,15 @@ public:
         set(image);
         EDIDGetVersionRevision(working);
         return true;
+    }
+
+    // Both images from a sample with `patches` applied (see loadSample), and
+    // the base block decoded into `info`, as a file is shown; false if it
+    // does not decode.
+    bool loadDecoded(const QString &name, _EDID_MANDATORY_INFO *info, BytePatches patches = {})
+    {
+        set(loadSample(name, patches));
+        return EDIDGetMandatoryInfo(working, info);
     }
 
     // A base block of `revision` (see baseBlockImage) whose descriptor `slot`

@@ -210,6 +210,13 @@ inline void finishEdit(QLineEdit *field, const QString &text)
     emit field->editingFinished();
 }
 
+// Presses Return in the field without typing: the edit is finished when the
+// text the field shows is acceptable to its validator.
+inline void commitUnchanged(QLineEdit *field)
+{
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
 // A user's pick of item `index` in a combo box.
 inline void pick(QComboBox *combo, int index)
 {
