@@ -155,6 +155,8 @@ void CEAExtensionBlock::resetFields(unsigned char *reference, unsigned char *wor
     for (CEABlock *block : blocks)
         deleteBlock(block);
 
+    ui->Totalsize->setText(QStringLiteral("Total size = 0/%1").arg(dataBudget));
+    ui->Totalsize->setStyleSheet(QString());
     updateBlockList();
     updateUI();
 }

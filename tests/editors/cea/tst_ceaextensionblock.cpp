@@ -282,6 +282,11 @@ void TestCEAExtensionBlock::overBudget()
     for (int i = 0; i < 2; ++i)
         timings->findChild<QPushButton *>("addDTDTabButton")->click();
     QCOMPARE(closer.titles.size(), 2);
+
+    // A reset page shows an empty budget, not the last count in red.
+    p.page.resetFields(p.images.reference, p.images.working);
+    QCOMPARE(total->text(), QStringLiteral("Total size = 0/123"));
+    QVERIFY(total->styleSheet().isEmpty());
 }
 
 void TestCEAExtensionBlock::versionOneKeepsOnlyTimings()
