@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "edidpage.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 
 // The base panels inside the page object: a real image shown through the page,
 // then edited, changes the right bytes and the viewer's description.
@@ -18,43 +18,43 @@ private slots:
 
 void TestBasePanelsPage::editsThroughThePage()
 {
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     Edid page;
     page.setDataBytes(images.reference, images.working);
     page.displayEDIDInfo(&info);
     page.adaptToEDIDVersion(false);
     QVERIFY(images.changedBytes().isEmpty());
 
-    typeAndCommit(lineEdit(page.vendorProductID, "weekField"), "30");
+    typeAndReturn(child<QLineEdit>(&page.vendorProductID, "weekField"), "30");
     QCOMPARE(images.working[16], Byte(30));
     ViewerPane pane = ViewerPane::now();
     QCOMPARE(pane.title, QString("Vendor & Product ID"));
     QCOMPARE(pane.values.at(3), QString("30"));
 
-    typeAndCommit(lineEdit(page.transfertCharacteristics, "gammaField"), "2.4");
+    typeAndReturn(child<QLineEdit>(&page.transfertCharacteristics, "gammaField"), "2.4");
     QCOMPARE(images.working[23], Byte(140));
     QCOMPARE(ViewerPane::now().title, QString("Display Parameters"));
 
-    typeAndCommit(lineEdit(page.screenSize, "hSizeField"), "60");
+    typeAndReturn(child<QLineEdit>(&page.screenSize, "hSizeField"), "60");
     QCOMPARE(images.working[21], Byte(60));
 
-    typeAndCommit(lineEdit(page.colorCharacteristics, "whiteXField"), "0.3127");
+    typeAndReturn(child<QLineEdit>(&page.colorCharacteristics, "whiteXField"), "0.3127");
     QCOMPARE(ViewerPane::now().title, QString("Color Characteristics"));
     QCOMPARE(ViewerPane::now().values.at(10), QString("0.3127"));
 
     // The video input panel tells the feature panel about the input type.
-    page.videoInput.findChild<QRadioButton *>("digitalRB")->click();
+    child<QRadioButton>(&page.videoInput, "digitalRB")->click();
     QCOMPARE(images.working[20], Byte(0x80));
-    QVERIFY(!page.featureSupport.findChild<QGroupBox *>("colorTypeGB")->isEnabled());
-    page.featureSupport.findChild<QCheckBox *>("srgbCB")->click();
+    QVERIFY(!child<QGroupBox>(&page.featureSupport, "colorTypeGB")->isEnabled());
+    child<QCheckBox>(&page.featureSupport, "srgbCB")->click();
     QCOMPARE(images.working[24] & 0x18, images.reference[24] & 0x18);
     QCOMPARE(images.working[24] & 0x04, 0x04);
 
     for (int i : images.changedBytes())
         QVERIFY2(i == 16 || (i >= 20 && i <= 34), qPrintable(QString::number(i)));
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 QTEST_MAIN(TestBasePanelsPage)

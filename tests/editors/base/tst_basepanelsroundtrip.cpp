@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QDir>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -8,7 +7,7 @@
 #include "displayscreensize.h"
 #include "displaytransfertcharacteristics.h"
 #include "displayvideoninput.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 #include "vendorproductid.h"
 
 // Every base panel showing a real image as the page shows it: finishing every
@@ -25,7 +24,7 @@ private slots:
 void TestBasePanelsRoundTrip::untouchedEdits_data()
 {
     QTest::addColumn<QString>("sample");
-    const QStringList samples = QDir(QStringLiteral(VOZEVU_TEST_DATA)).entryList({"*.bin"}, QDir::Files, QDir::Name);
+    const QStringList samples = sampleNames();
     QVERIFY(samples.size() >= 20);
     for (const QString &name : samples)
         QTest::newRow(qPrintable(name)) << name;
@@ -34,9 +33,9 @@ void TestBasePanelsRoundTrip::untouchedEdits_data()
 void TestBasePanelsRoundTrip::untouchedEdits()
 {
     QFETCH(QString, sample);
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load(sample, &info));
+    QVERIFY(images.loadDecoded(sample, &info));
 
     VendorProductID vendor;
     DisplayVideonInput input;
@@ -47,9 +46,9 @@ void TestBasePanelsRoundTrip::untouchedEdits()
     connect(&input, SIGNAL(inputTypeChanged(Bool)), &features, SLOT(inputTypeChanged(Bool)));
 
     // A previous image leaves its values behind in the panels.
-    Images previous;
+    EdidImages previous;
     _EDID_MANDATORY_INFO previousInfo;
-    QVERIFY(previous.load(sample == "displayport-1.4.bin" ? "analog-1.3.bin" : "displayport-1.4.bin",
+    QVERIFY(previous.loadDecoded(sample == "displayport-1.4" ? "analog-1.3" : "displayport-1.4",
                           &previousInfo));
     vendor.initFields(previousInfo.vendor, previous.reference, previous.working);
     input.initFields(previousInfo.displayParameters.videoInput, previous.reference, previous.working);
@@ -71,7 +70,7 @@ void TestBasePanelsRoundTrip::untouchedEdits()
     vendor.adaptToEDIDVersion(revision);
     QVERIFY(images.changedBytes().isEmpty());
 
-    BoxCatcher boxes;
+    ModalCloser boxes;
     const QList<QWidget *> panels = {&vendor, &input, &gamma, &screen, &features, &colours};
     int committed = 0;
     for (QWidget *panel : panels)
@@ -98,7 +97,7 @@ void TestBasePanelsRoundTrip::untouchedEdits()
 
     QVERIFY2(boxes.titles.isEmpty(), qPrintable(boxes.texts.join("; ")));
     QCOMPARE(images.changedBytes(), QList<int>());
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
     QCOMPARE(images.working[127], images.reference[127]);
 }
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "colorcharacteristics.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 
 using Row = QPair<QString, QString>;
 
@@ -65,9 +65,9 @@ void TestColorCharacteristics::codeTexts()
 
 void TestColorCharacteristics::showsLoadedImage()
 {
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     // edid-decode: red 0.6386, 0.3339; green 0.3193, 0.5996; blue 0.1513, 0.0673; white 0.2929, 0.3105
     QCOMPARE(info.colors.redX, Word(654));
     ColorCharacteristics panel;
@@ -75,7 +75,7 @@ void TestColorCharacteristics::showsLoadedImage()
     const QStringList expected = {"0.639", "0.334", "0.319", "0.600", "0.151", "0.067", "0.293", "0.311"};
     QStringList shown;
     for (const char *name : fieldNames)
-        shown << lineEdit(panel, name)->text();
+        shown << child<QLineEdit>(&panel, name)->text();
     QCOMPARE(shown, expected);
     const StringInfo rows = panel.getStringInfo();
     QCOMPARE(rows.size(), 12);
@@ -110,16 +110,16 @@ void TestColorCharacteristics::edits()
     QFETCH(int, field);
     QFETCH(int, code);
     QFETCH(bool, refused);
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     ColorCharacteristics panel;
     panel.initFields(info.colors, images.reference, images.working);
 
-    QLineEdit *edit = lineEdit(panel, fieldNames[field]);
-    BoxCatcher boxes;
+    QLineEdit *edit = child<QLineEdit>(&panel, fieldNames[field]);
+    ModalCloser boxes;
     QFETCH(QString, typed);
-    typeAndCommit(edit, typed);
+    typeAndReturn(edit, typed);
     QCOMPARE(boxes.titles, refused ? QStringList{"CEA extention warning"} : QStringList());
     QCOMPARE(boxes.texts, refused ? QStringList{"Display X, Y chromaticity must be in range of 0.000 to 0.999"}
                                   : QStringList());
@@ -138,16 +138,16 @@ void TestColorCharacteristics::edits()
              QByteArray(reinterpret_cast<const char *>(expected), 10));
     for (int i : images.changedBytes())
         QVERIFY(i >= 25 && i <= 34);
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
     QCOMPARE(ViewerPane::now().values.at(1 + 3 * (field / 2) + field % 2), edit->text());
 }
 
 void TestColorCharacteristics::unchangedFieldsKeepEveryCode()
 {
     // Every code shown then finished untouched, and retyped as shown, stays the same.
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     ColorCharacteristics panel;
     for (int code = 0; code < 1024; code += 8) {
         _EDID_COLOR_CHARACTERISTICS colours;
@@ -159,9 +159,9 @@ void TestColorCharacteristics::unchangedFieldsKeepEveryCode()
         panel.updateColorCharacteristics();
         const QByteArray before(reinterpret_cast<const char *>(images.working), 128);
         for (int i = 0; i < 8; ++i) {
-            QLineEdit *edit = lineEdit(panel, fieldNames[i]);
+            QLineEdit *edit = child<QLineEdit>(&panel, fieldNames[i]);
             commitUnchanged(edit);
-            typeAndCommit(edit, ColorCharacteristics::codeToText(Word(code + i)));
+            typeAndReturn(edit, ColorCharacteristics::codeToText(Word(code + i)));
         }
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(images.working), 128), before);
     }
@@ -169,15 +169,15 @@ void TestColorCharacteristics::unchangedFieldsKeepEveryCode()
 
 void TestColorCharacteristics::newImage()
 {
-    Images images;
+    EdidImages images;
     std::memset(images.working + 25, 0x5A, 10);
     ColorCharacteristics panel;
     panel.resetFields(images.reference, images.working);
     for (const char *name : fieldNames)
-        QCOMPARE(lineEdit(panel, name)->text(), QString("0.000"));
+        QCOMPARE(child<QLineEdit>(&panel, name)->text(), QString("0.000"));
     panel.updateColorCharacteristics();
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(images.working + 25), 10), QByteArray(10, '\0'));
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 QTEST_MAIN(TestColorCharacteristics)

@@ -9,7 +9,7 @@
 #include "displayvideoninput.h"
 #include "edidwriter.h"
 #include "hexaviewer.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 
 using Row = QPair<QString, QString>;
 
@@ -18,7 +18,7 @@ struct InputPanels
 {
     DisplayVideonInput input;
     DisplayFeatureSupport features;
-    Images images;
+    EdidImages images;
 
     InputPanels()
     {
@@ -26,10 +26,10 @@ struct InputPanels
     }
 
     // Shows a sample as the page does, then hands the panels its revision.
-    bool show(const QString &name, std::initializer_list<std::pair<int, Byte>> patches = {})
+    bool show(const QString &name, BytePatches patches = {})
     {
         _EDID_MANDATORY_INFO info;
-        if (!images.load(name, &info, patches))
+        if (!images.loadDecoded(name, &info, patches))
             return false;
         input.initFields(info.displayParameters.videoInput, images.reference, images.working);
         features.initFields(info.displayParameters.featureSupport, images.reference, images.working);
@@ -40,7 +40,7 @@ struct InputPanels
 
     void newImage(Word revision)
     {
-        images = Images();
+        images.set(QByteArray());
         images.working[19] = images.reference[19] = Byte(revision);
         EDIDGetVersionRevision(images.working);
         input.adaptToEDIDVersion(revision);
@@ -50,16 +50,9 @@ struct InputPanels
     }
 
     template <class T>
-    T *in(const char *name) { return input.findChild<T *>(QLatin1String(name)); }
+    T *in(const char *name) { return child<T>(&input, name); }
     template <class T>
-    T *fs(const char *name) { return features.findChild<T *>(QLatin1String(name)); }
-
-    // Chooses a combo item as the user does.
-    static void activate(QComboBox *combo, int index)
-    {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
+    T *fs(const char *name) { return child<T>(&features, name); }
 };
 
 class TestDisplayInputFeatures : public QObject
@@ -85,7 +78,7 @@ void TestDisplayInputFeatures::showsAnalogImage()
     InputPanels panels;
     QSignalSpy spy(&panels.input, SIGNAL(inputTypeChanged(Bool)));
     HexaViewer::getInstance()->setDisplayParamsStringInfo({Row("marker", "kept")});
-    QVERIFY(panels.show("analog-1.3.bin"));  // byte 20 = 0x68, byte 24 = 0xEA
+    QVERIFY(panels.show("analog-1.3"));  // byte 20 = 0x68, byte 24 = 0xEA
     QCOMPARE(spy.count(), 1);
     QVERIFY(panels.in<QRadioButton>("analogRB")->isChecked());
     QCOMPARE(panels.in<QComboBox>("signalLevelMulti")->currentText(), QString(".700 : .000 Vp-p"));
@@ -107,13 +100,13 @@ void TestDisplayInputFeatures::showsAnalogImage()
     QCOMPARE(pane.labels, (QStringList{"Video Input Signal", "Signal Level", "Blank Setup", "Separate Sync",
                                        "Composite Sync", "Sync On Green", "Serration"}));
     QCOMPARE(pane.values, (QStringList{"Analog", ".700 : .000 Vp-p", "no", "YES", "no", "no", "YES"}));
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 }
 
 void TestDisplayInputFeatures::analogToDigitalAndBack()
 {
     InputPanels panels;
-    QVERIFY(panels.show("analog-1.3.bin", {{19, 4}}));
+    QVERIFY(panels.show("analog-1.3", {{19, 4}}));
     panels.in<QRadioButton>("digitalRB")->click();
     QCOMPARE(panels.in<QComboBox>("cbdMulti")->currentText(), QString("6 Bits"));
     QCOMPARE(panels.in<QComboBox>("interfaceMulti")->currentText(), QString("Undefined"));
@@ -124,7 +117,7 @@ void TestDisplayInputFeatures::analogToDigitalAndBack()
     panels.in<QRadioButton>("analogRB")->click();
     QCOMPARE(panels.images.working[20], Byte(0x68));
     QVERIFY(panels.images.changedBytes().isEmpty());
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 }
 
 void TestDisplayInputFeatures::digitalRevision3()
@@ -137,23 +130,23 @@ void TestDisplayInputFeatures::digitalRevision3()
     QVERIFY(!panels.fs<QGroupBox>("colorTypeGB")->isEnabled());
     panels.in<QCheckBox>("dfpSupportCB")->click();
     QCOMPARE(panels.images.working[20], Byte(0x81));
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 
     // A revision switch writes nothing; the next edit uses the new layout.
     EDIDUpdateVersionRevision({1, 4}, panels.images.working);
     panels.input.adaptToEDIDVersion(4);
     QCOMPARE(panels.images.working[20], Byte(0x81));
-    InputPanels::activate(panels.in<QComboBox>("interfaceMulti"), 5);
+    pick(panels.in<QComboBox>("interfaceMulti"), 5);
     QCOMPARE(panels.images.working[20], Byte(0x85));
 }
 
 void TestDisplayInputFeatures::digitalDescriptions()
 {
     InputPanels panels;
-    QVERIFY(panels.show("hdmi-tv.bin"));  // digital, revision 3
+    QVERIFY(panels.show("hdmi-tv"));  // digital, revision 3
     QCOMPARE(panels.input.getStringInfo(),
              StringInfo({Row("Video Input Signal", "Digital"), Row("DFP 1.X Compatible", "no")}));
-    QVERIFY(panels.show("displayport-1.4.bin"));  // 0xA5: 8 bits, DisplayPort
+    QVERIFY(panels.show("displayport-1.4"));  // 0xA5: 8 bits, DisplayPort
     QCOMPARE(panels.input.getStringInfo(),
              StringInfo({Row("Video Input Signal", "Digital"), Row("Color Bit Depth", "8 Bits"),
                          Row("Interface", "DisplayPort")}));
@@ -167,7 +160,7 @@ void TestDisplayInputFeatures::digitalDescriptions()
 void TestDisplayInputFeatures::encodingsAtRevision4()
 {
     InputPanels panels;
-    QVERIFY(panels.show("displayport-1.4.bin"));  // byte 24 = 0x0A... digital, revision 4
+    QVERIFY(panels.show("displayport-1.4"));  // byte 24 = 0x0A... digital, revision 4
     auto bits = [&] { return (panels.images.working[24] >> 3) & 3; };
     auto *y444 = panels.fs<QCheckBox>("ycrcb444CB");
     auto *y422 = panels.fs<QCheckBox>("ycrcb422CB");
@@ -186,10 +179,10 @@ void TestDisplayInputFeatures::encodingsAtRevision4()
     QCOMPARE(bits(), 0);
     QVERIFY(panels.fs<QCheckBox>("rgb444CB")->isChecked());
     QVERIFY(!panels.fs<QCheckBox>("rgb444CB")->isEnabled());
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 
     // Analog image at revision 4 switched to digital: encodings are written.
-    QVERIFY(panels.show("analog-1.3.bin", {{19, 4}}));
+    QVERIFY(panels.show("analog-1.3", {{19, 4}}));
     panels.in<QRadioButton>("digitalRB")->click();
     panels.fs<QCheckBox>("ycrcb444CB")->click();
     QCOMPARE(bits(), 1);
@@ -209,21 +202,21 @@ void TestDisplayInputFeatures::colourTypes()
 {
     QFETCH(int, index);
     InputPanels panels;
-    QVERIFY(panels.show("analog-1.3.bin"));
-    InputPanels::activate(panels.fs<QComboBox>("colorTypeMulti"), index);
+    QVERIFY(panels.show("analog-1.3"));
+    pick(panels.fs<QComboBox>("colorTypeMulti"), index);
     QTEST(int((panels.images.working[24] >> 3) & 3), "bits");
     QCOMPARE(panels.images.working[24] & 0xE7, 0xE2);
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 }
 
 void TestDisplayInputFeatures::revision3DigitalKeepsColourBits_data()
 {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<int>("colourBits");
-    QTest::newRow("digital 1.3, bits 01") << "digital-1.3-colour-bits.bin" << -1;
-    QTest::newRow("bits 11") << "hdmi-tv.bin" << 3;
-    QTest::newRow("bits 10") << "hdmi-tv.bin" << 2;
-    QTest::newRow("bits 00") << "hdmi-tv.bin" << 0;
+    QTest::newRow("digital 1.3, bits 01") << "digital-1.3-colour-bits" << -1;
+    QTest::newRow("bits 11") << "hdmi-tv" << 3;
+    QTest::newRow("bits 10") << "hdmi-tv" << 2;
+    QTest::newRow("bits 00") << "hdmi-tv" << 0;
 }
 
 void TestDisplayInputFeatures::revision3DigitalKeepsColourBits()
@@ -234,9 +227,9 @@ void TestDisplayInputFeatures::revision3DigitalKeepsColourBits()
     if (colourBits < 0) {
         QVERIFY(panels.show(sample));
     } else {
-        Images probe;
+        EdidImages probe;
         _EDID_MANDATORY_INFO info;
-        QVERIFY(probe.load(sample, &info));
+        QVERIFY(probe.loadDecoded(sample, &info));
         QVERIFY(panels.show(sample, {{24, Byte((probe.reference[24] & 0xE7) | (colourBits << 3))}}));
     }
     const Byte loaded = panels.images.reference[24];
@@ -255,13 +248,13 @@ void TestDisplayInputFeatures::revision3DigitalKeepsColourBits()
     panels.fs<QCheckBox>("srgbCB")->click();
     panels.fs<QCheckBox>("srgbCB")->click();
     QCOMPARE(panels.images.working[24], loaded);
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 }
 
 void TestDisplayInputFeatures::featureDescriptions()
 {
     InputPanels panels;
-    QVERIFY(panels.show("analog-1.3.bin"));
+    QVERIFY(panels.show("analog-1.3"));
     QCOMPARE(panels.features.getStringInfo(),
              StringInfo({Row("Standby Mode", "YES"), Row("Suspend Mode", "YES"), Row("Active off", "YES"),
                          Row("Standard RGB", "no"), Row("Continuous Frequency", "no"),
@@ -271,20 +264,20 @@ void TestDisplayInputFeatures::featureDescriptions()
     QCOMPARE(panels.features.getStringInfo().size(), 7);
     QCOMPARE(panels.features.getStringInfo().at(3), Row("Color Type", "RGB"));
 
-    QVERIFY(panels.show("displayport-1.4.bin"));
+    QVERIFY(panels.show("displayport-1.4"));
     QCOMPARE(panels.features.getStringInfo().at(3), Row("Color Encoding Format", "Specified"));
 }
 
 void TestDisplayInputFeatures::newImageStandby()
 {
     InputPanels panels;
-    QVERIFY(panels.show("displayport-1.4.bin"));
+    QVERIFY(panels.show("displayport-1.4"));
     panels.newImage(4);
     panels.fs<QCheckBox>("standbyModeCB")->click();
     QCOMPARE(panels.images.working[24], Byte(0x80));
     panels.in<QRadioButton>("digitalRB")->click();
     QCOMPARE(panels.images.working[20], Byte(0x80));
-    QVERIFY(panels.images.baseChecksumOk());
+    QVERIFY(panels.images.checksumOk());
 }
 
 QTEST_MAIN(TestDisplayInputFeatures)

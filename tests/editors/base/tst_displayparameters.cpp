@@ -1,12 +1,11 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QtTest>
 
 #include "displayparameters.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 
 using Row = QPair<QString, QString>;
 
@@ -25,11 +24,11 @@ private slots:
     void untouchedEdits();
 
 private:
-    static bool show(DisplayParameters &panel, Images &images, const QString &name,
-                     std::initializer_list<std::pair<int, Byte>> patches = {})
+    static bool show(DisplayParameters &panel, EdidImages &images, const QString &name,
+                     BytePatches patches = {})
     {
         _EDID_MANDATORY_INFO info;
-        if (!images.load(name, &info, patches))
+        if (!images.loadDecoded(name, &info, patches))
             return false;
         panel.initFields(info.displayParameters, images.reference, images.working);
         panel.adaptToEDIDVersion(info.version.revision);
@@ -49,27 +48,27 @@ void TestDisplayParameters::gammaEdit_data()
 void TestDisplayParameters::gammaEdit()
 {
     QFETCH(QString, message);
-    Images images;
+    EdidImages images;
     DisplayParameters panel;
-    QVERIFY(show(panel, images, "analog-1.3.bin"));
-    BoxCatcher boxes;
+    QVERIFY(show(panel, images, "analog-1.3"));
+    ModalCloser boxes;
     QFETCH(QString, typed);
-    typeAndCommit(lineEdit(panel, "gammaField"), typed);
+    typeAndReturn(child<QLineEdit>(&panel, "gammaField"), typed);
     QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(boxes.titles, message.isEmpty() ? QStringList() : QStringList{"Format error"});
     QTEST(int(images.working[23]), "byte23");
     // Bytes 20-22 and 24 are rewritten from the panel, which holds the image's values.
     for (int i : images.changedBytes())
         QCOMPARE(i, 23);
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 void TestDisplayParameters::describesEverySection()
 {
-    Images images;
+    EdidImages images;
     DisplayParameters panel;
-    QVERIFY(show(panel, images, "analog-1.3.bin"));
-    panel.findChild<QCheckBox *>("srgbCB")->click();
+    QVERIFY(show(panel, images, "analog-1.3"));
+    child<QCheckBox>(&panel, "srgbCB")->click();
     QCOMPARE(images.working[24], Byte(0xEE));
     const QStringList labels = {"Video Input Signal", "Signal Level", "Blank Setup", "Separate Sync",
                                 "Composite Sync", "Sync On Green", "Serration", "Gamma", "H. Size", "V. Size",
@@ -83,50 +82,50 @@ void TestDisplayParameters::describesEverySection()
 
 void TestDisplayParameters::digitalAtRevision4()
 {
-    Images images;
+    EdidImages images;
     DisplayParameters panel;
-    QVERIFY(show(panel, images, "analog-1.3.bin", {{19, 4}}));
-    panel.findChild<QRadioButton *>("digitalRB")->click();
-    QVERIFY(panel.findChild<QGroupBox *>("colorEncoFormatGB")->isEnabled());
-    QVERIFY(!panel.findChild<QGroupBox *>("colorTypeGB")->isEnabled());
+    QVERIFY(show(panel, images, "analog-1.3", {{19, 4}}));
+    child<QRadioButton>(&panel, "digitalRB")->click();
+    QVERIFY(child<QGroupBox>(&panel, "colorEncoFormatGB")->isEnabled());
+    QVERIFY(!child<QGroupBox>(&panel, "colorTypeGB")->isEnabled());
     QCOMPARE(images.working[20], Byte(0x90));
-    panel.findChild<QCheckBox *>("ycrcb444CB")->click();
+    child<QCheckBox>(&panel, "ycrcb444CB")->click();
     QCOMPARE((images.working[24] >> 3) & 3, 1);
 
-    Images rev3;
-    QVERIFY(show(panel, rev3, "analog-1.3.bin"));
-    panel.findChild<QRadioButton *>("digitalRB")->click();
-    QVERIFY(!panel.findChild<QGroupBox *>("colorEncoFormatGB")->isEnabled());
-    QVERIFY(!panel.findChild<QGroupBox *>("colorTypeGB")->isEnabled());
+    EdidImages rev3;
+    QVERIFY(show(panel, rev3, "analog-1.3"));
+    child<QRadioButton>(&panel, "digitalRB")->click();
+    QVERIFY(!child<QGroupBox>(&panel, "colorEncoFormatGB")->isEnabled());
+    QVERIFY(!child<QGroupBox>(&panel, "colorTypeGB")->isEnabled());
 }
 
 void TestDisplayParameters::aspectRatioChecked()
 {
-    Images images;
+    EdidImages images;
     DisplayParameters panel;
-    QVERIFY(show(panel, images, "established-timings-iii.bin"));  // revision 4, 52 x 32 cm
-    QCOMPARE(lineEdit(panel, "ratioField")->text(), QString("1.60"));
-    BoxCatcher boxes;
-    panel.findChild<QRadioButton *>("portraitRB")->setChecked(true);
-    panel.findChild<QRadioButton *>("aspectRatioRB")->click();
+    QVERIFY(show(panel, images, "established-timings-iii"));  // revision 4, 52 x 32 cm
+    QCOMPARE(child<QLineEdit>(&panel, "ratioField")->text(), QString("1.60"));
+    ModalCloser boxes;
+    child<QRadioButton>(&panel, "portraitRB")->setChecked(true);
+    child<QRadioButton>(&panel, "aspectRatioRB")->click();
     QCOMPARE(boxes.texts, QStringList{"Aspect Ratio not in range for Portrait Orientation"});
     QCOMPARE(images.working[21], Byte(0));
     QCOMPARE(images.working[22], Byte(255));
-    panel.findChild<QRadioButton *>("landscapeRB")->click();
+    child<QRadioButton>(&panel, "landscapeRB")->click();
     QCOMPARE(boxes.texts.last(), QString("Aspect Ratio not in range for Landscape Orientation"));
     QCOMPARE(images.working[21], Byte(1));
     QCOMPARE(images.working[22], Byte(0));
-    typeAndCommit(lineEdit(panel, "ratioField"), "1.78");
+    typeAndReturn(child<QLineEdit>(&panel, "ratioField"), "1.78");
     QCOMPARE(images.working[21], Byte(79));
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 void TestDisplayParameters::revision3DigitalKeepsColourBits()
 {
-    Images images;
+    EdidImages images;
     DisplayParameters panel;
-    QVERIFY(show(panel, images, "digital-1.3-colour-bits.bin"));
-    auto *standby = panel.findChild<QCheckBox *>("standbyModeCB");
+    QVERIFY(show(panel, images, "digital-1.3-colour-bits"));
+    auto *standby = child<QCheckBox>(&panel, "standbyModeCB");
     standby->click();
     QCOMPARE(images.working[24] & 0x18, images.reference[24] & 0x18);
     standby->click();
@@ -136,19 +135,19 @@ void TestDisplayParameters::revision3DigitalKeepsColourBits()
 void TestDisplayParameters::untouchedEdits_data()
 {
     QTest::addColumn<QString>("sample");
-    for (const QString &name : QDir(QStringLiteral(VOZEVU_TEST_DATA)).entryList({"*.bin"}, QDir::Files, QDir::Name))
+    for (const QString &name : sampleNames())
         QTest::newRow(qPrintable(name)) << name;
 }
 
 void TestDisplayParameters::untouchedEdits()
 {
     QFETCH(QString, sample);
-    Images previous;
+    EdidImages previous;
     DisplayParameters panel;
-    QVERIFY(show(panel, previous, "displayport-1.4.bin"));
-    Images images;
+    QVERIFY(show(panel, previous, "displayport-1.4"));
+    EdidImages images;
     QVERIFY(show(panel, images, sample));
-    BoxCatcher boxes;
+    ModalCloser boxes;
     for (QLineEdit *field : panel.findChildren<QLineEdit *>())
         if (field->isEnabled())
             commitUnchanged(field);
@@ -158,12 +157,12 @@ void TestDisplayParameters::untouchedEdits()
                              || (images.reference[20] & 0x7E) == 0;
     if (byte20Exact)
         for (const char *name : {"standbyModeCB", "srgbCB", "prefTimingModeCB"}) {
-            panel.findChild<QCheckBox *>(name)->click();
-            panel.findChild<QCheckBox *>(name)->click();
+            child<QCheckBox>(&panel, name)->click();
+            child<QCheckBox>(&panel, name)->click();
         }
     QVERIFY(boxes.titles.isEmpty());
     QCOMPARE(images.changedBytes(), QList<int>());
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 QTEST_MAIN(TestDisplayParameters)

@@ -4,7 +4,7 @@
 
 #include "displayscreensize.h"
 #include "displaytransfertcharacteristics.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 
 using Row = QPair<QString, QString>;
 
@@ -23,35 +23,32 @@ private slots:
     void revisionSwitch();
     void gamma_data();
     void gamma();
+    void gammaShowsLoadedValue_data();
     void gammaShowsLoadedValue();
 
 private:
     // Shows a sample in the screen panel as the page does.
-    static bool show(DisplayScreenSize &panel, Images &images, const QString &name,
-                     std::initializer_list<std::pair<int, Byte>> patches = {})
+    static bool show(DisplayScreenSize &panel, EdidImages &images, const QString &name,
+                     BytePatches patches = {})
     {
         _EDID_MANDATORY_INFO info;
-        if (!images.load(name, &info, patches))
+        if (!images.loadDecoded(name, &info, patches))
             return false;
         panel.initFields(info.displayParameters.screenSize, images.reference, images.working);
         panel.adaptToEDIDVersion(info.version.revision);
         return true;
     }
-    static QRadioButton *radio(DisplayScreenSize &panel, const char *name)
-    {
-        return panel.findChild<QRadioButton *>(QLatin1String(name));
-    }
 };
 
 void TestScreenSizeGamma::showsSizes()
 {
-    Images images;
+    EdidImages images;
     DisplayScreenSize panel;
-    QVERIFY(show(panel, images, "established-timings-iii.bin"));  // 52 x 32 cm, revision 4
-    QCOMPARE(lineEdit(panel, "hSizeField")->text(), QString("52"));
-    QCOMPARE(lineEdit(panel, "vSizeField")->text(), QString("32"));
-    QVERIFY(radio(panel, "dimensionsRB")->isChecked());
-    QVERIFY(radio(panel, "aspectRatioRB")->isEnabled());
+    QVERIFY(show(panel, images, "established-timings-iii"));  // 52 x 32 cm, revision 4
+    QCOMPARE(child<QLineEdit>(&panel, "hSizeField")->text(), QString("52"));
+    QCOMPARE(child<QLineEdit>(&panel, "vSizeField")->text(), QString("32"));
+    QVERIFY(child<QRadioButton>(&panel, "dimensionsRB")->isChecked());
+    QVERIFY(child<QRadioButton>(&panel, "aspectRatioRB")->isEnabled());
     QCOMPARE(panel.getStringInfo(), StringInfo({Row("H. Size", "52"), Row("V. Size", "32")}));
     QVERIFY(images.changedBytes().isEmpty());
 }
@@ -79,18 +76,18 @@ void TestScreenSizeGamma::sizeEdits()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    Images images;
+    EdidImages images;
     DisplayScreenSize panel;
-    QVERIFY(show(panel, images, "established-timings-iii.bin"));
-    QLineEdit *edit = lineEdit(panel, field.toLatin1().constData());
-    BoxCatcher boxes;
-    typeAndCommit(edit, typed);
+    QVERIFY(show(panel, images, "established-timings-iii"));
+    QLineEdit *edit = child<QLineEdit>(&panel, field);
+    ModalCloser boxes;
+    typeAndReturn(edit, typed);
     QCOMPARE(boxes.titles, message.isEmpty() ? QStringList() : QStringList{"Format error"});
     QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
     QTEST(edit->text(), "shown");
     QTEST(int(images.working[21]), "h");
     QTEST(int(images.working[22]), "v");
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
     QCOMPARE(ViewerPane::now().labels, (QStringList{"H. Size", "V. Size"}));
 }
 
@@ -122,25 +119,24 @@ void TestScreenSizeGamma::aspectRatio()
     QFETCH(QString, ratioText);
     QFETCH(QString, click);
     QFETCH(QString, message);
-    Images images;
+    EdidImages images;
     DisplayScreenSize panel;
-    QVERIFY(show(panel, images, "established-timings-iii.bin"));
-    QLineEdit *ratio = lineEdit(panel, "ratioField");
+    QVERIFY(show(panel, images, "established-timings-iii"));
+    QLineEdit *ratio = child<QLineEdit>(&panel, "ratioField");
     ratio->setText(ratioText);  // the field is disabled in dimension mode
-    BoxCatcher boxes;
+    ModalCloser boxes;
     if (click == "portraitRB") {
-        radio(panel, "aspectRatioRB")->click();
+        child<QRadioButton>(&panel, "aspectRatioRB")->click();
         ratio->setText(ratioText);
-        boxes.titles.clear();
-        boxes.texts.clear();
+        boxes.clear();
     }
-    radio(panel, click.toLatin1().constData())->click();
+    child<QRadioButton>(&panel, click)->click();
     QCOMPARE(boxes.titles, message.isEmpty() ? QStringList() : QStringList{"Format error"});
     QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
     QTEST(ratio->text(), "shown");
     QTEST(int(images.working[21]), "byte21");
     QTEST(int(images.working[22]), "byte22");
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
     QCOMPARE(panel.getStringInfo().size(), 1);
 }
 
@@ -158,74 +154,74 @@ void TestScreenSizeGamma::revision3KeepsUndefinedSizes()
 {
     QFETCH(int, h);
     QFETCH(int, v);
-    Images images;
+    EdidImages images;
     DisplayScreenSize panel;
     // A previous image leaves sizes behind in the panel.
-    QVERIFY(show(panel, images, "displayport-1.4.bin"));
-    QVERIFY(show(panel, images, "screen-size-zero.bin", {{21, Byte(h)}, {22, Byte(v)}}));
-    QCOMPARE(lineEdit(panel, "hSizeField")->text(), QString::number(h));
-    QCOMPARE(lineEdit(panel, "vSizeField")->text(), QString::number(v));
-    QVERIFY(!radio(panel, "aspectRatioRB")->isEnabled());
+    QVERIFY(show(panel, images, "displayport-1.4"));
+    QVERIFY(show(panel, images, "screen-size-zero", {{21, Byte(h)}, {22, Byte(v)}}));
+    QCOMPARE(child<QLineEdit>(&panel, "hSizeField")->text(), QString::number(h));
+    QCOMPARE(child<QLineEdit>(&panel, "vSizeField")->text(), QString::number(v));
+    QVERIFY(!child<QRadioButton>(&panel, "aspectRatioRB")->isEnabled());
 
-    commitUnchanged(lineEdit(panel, "hSizeField"));
-    commitUnchanged(lineEdit(panel, "vSizeField"));
+    commitUnchanged(child<QLineEdit>(&panel, "hSizeField"));
+    commitUnchanged(child<QLineEdit>(&panel, "vSizeField"));
     QVERIFY(images.changedBytes().isEmpty());
 
     // Editing one size writes the other as loaded.
-    typeAndCommit(lineEdit(panel, "hSizeField"), "7");
+    typeAndReturn(child<QLineEdit>(&panel, "hSizeField"), "7");
     QCOMPARE(int(images.working[21]), 7);
     QCOMPARE(int(images.working[22]), v);
-    typeAndCommit(lineEdit(panel, "hSizeField"), QString::number(h));
+    typeAndReturn(child<QLineEdit>(&panel, "hSizeField"), QString::number(h));
     QVERIFY(images.changedBytes().isEmpty());
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 void TestScreenSizeGamma::revisionSwitch()
 {
-    Images images;
+    EdidImages images;
     DisplayScreenSize panel;
     // Revision 4, 79 x 0: a landscape ratio of 1.78.
-    QVERIFY(show(panel, images, "established-timings-iii.bin", {{21, 79}, {22, 0}}));
-    QVERIFY(radio(panel, "aspectRatioRB")->isChecked());
-    QVERIFY(radio(panel, "landscapeRB")->isChecked());
-    QCOMPARE(lineEdit(panel, "ratioField")->text(), QString("1.78"));
+    QVERIFY(show(panel, images, "established-timings-iii", {{21, 79}, {22, 0}}));
+    QVERIFY(child<QRadioButton>(&panel, "aspectRatioRB")->isChecked());
+    QVERIFY(child<QRadioButton>(&panel, "landscapeRB")->isChecked());
+    QCOMPARE(child<QLineEdit>(&panel, "ratioField")->text(), QString("1.78"));
     QCOMPARE(panel.getStringInfo(), StringInfo({Row("Landscape Ratio", "1.78")}));
-    commitUnchanged(lineEdit(panel, "ratioField"));
+    commitUnchanged(child<QLineEdit>(&panel, "ratioField"));
     QVERIFY(images.changedBytes().isEmpty());
 
     // At revision 3 the same bytes are the sizes; nothing is written by the switch.
     panel.adaptToEDIDVersion(3);
-    QVERIFY(radio(panel, "dimensionsRB")->isChecked());
-    QVERIFY(!radio(panel, "aspectRatioRB")->isEnabled());
-    QCOMPARE(lineEdit(panel, "hSizeField")->text(), QString("79"));
-    QCOMPARE(lineEdit(panel, "vSizeField")->text(), QString("0"));
+    QVERIFY(child<QRadioButton>(&panel, "dimensionsRB")->isChecked());
+    QVERIFY(!child<QRadioButton>(&panel, "aspectRatioRB")->isEnabled());
+    QCOMPARE(child<QLineEdit>(&panel, "hSizeField")->text(), QString("79"));
+    QCOMPARE(child<QLineEdit>(&panel, "vSizeField")->text(), QString("0"));
     QVERIFY(images.changedBytes().isEmpty());
-    typeAndCommit(lineEdit(panel, "vSizeField"), "44");
+    typeAndReturn(child<QLineEdit>(&panel, "vSizeField"), "44");
     QCOMPARE(int(images.working[21]), 79);
     QCOMPARE(int(images.working[22]), 44);
 
     // A revision-4 image with 00 00 shows a landscape ratio of 0.99; finishing
     // the field untouched keeps 00 00.
-    QVERIFY(show(panel, images, "established-timings-iii.bin", {{21, 0}, {22, 0}}));
-    QCOMPARE(lineEdit(panel, "ratioField")->text(), QString("0.99"));
-    BoxCatcher boxes;
-    commitUnchanged(lineEdit(panel, "ratioField"));
+    QVERIFY(show(panel, images, "established-timings-iii", {{21, 0}, {22, 0}}));
+    QCOMPARE(child<QLineEdit>(&panel, "ratioField")->text(), QString("0.99"));
+    ModalCloser boxes;
+    commitUnchanged(child<QLineEdit>(&panel, "ratioField"));
     QVERIFY(boxes.titles.isEmpty());
     QVERIFY(images.changedBytes().isEmpty());
     // The ratio field logs what it is given before checking it.
     QTest::ignoreMessage(QtDebugMsg, "value : 0.98");
-    typeAndCommit(lineEdit(panel, "ratioField"), "0.98");
+    typeAndReturn(child<QLineEdit>(&panel, "ratioField"), "0.98");
     QCOMPARE(boxes.texts, QStringList{"In Landscape Orientation, Aspect Ratio must be in range of 1.00 to 3.54"});
     QCOMPARE(int(images.working[21]), 1);
 
     // Portrait ratio typed into the field is checked against the portrait range.
-    radio(panel, "portraitRB")->click();
+    child<QRadioButton>(&panel, "portraitRB")->click();
     QCOMPARE(boxes.texts.last(), QString("Aspect Ratio not in range for Portrait Orientation"));
-    typeAndCommit(lineEdit(panel, "ratioField"), "3");
+    typeAndReturn(child<QLineEdit>(&panel, "ratioField"), "3");
     QCOMPARE(boxes.texts.last(), QString("In Portrait Orientation, Aspect Ratio must be in range of 0.28 to 0.99"));
     QCOMPARE(int(images.working[22]), 255);
     QCOMPARE(int(images.working[21]), 0);
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 void TestScreenSizeGamma::gamma_data()
@@ -249,41 +245,48 @@ void TestScreenSizeGamma::gamma_data()
 void TestScreenSizeGamma::gamma()
 {
     QFETCH(bool, refused);
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     DisplayTransfertCharacteristics panel;
     panel.initFields(info.displayParameters.gamma, images.reference, images.working);
-    QLineEdit *field = lineEdit(panel, "gammaField");
-    BoxCatcher boxes;
+    QLineEdit *field = child<QLineEdit>(&panel, "gammaField");
+    ModalCloser boxes;
     QFETCH(QString, typed);
-    typeAndCommit(field, typed);
+    typeAndReturn(field, typed);
     QCOMPARE(boxes.titles, refused ? QStringList{"Format error"} : QStringList());
     QCOMPARE(boxes.texts, refused ? QStringList{"Gamma must be in range of 1.00 to 3.54"} : QStringList());
     QTEST(field->text(), "shown");
     QTEST(int(images.working[23]), "byte23");
     QCOMPARE(images.changedBytes().size(), images.working[23] == images.reference[23] ? 0 : 1);
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
     const ViewerPane pane = ViewerPane::now();
     QCOMPARE(pane.labels, QStringList{"Gamma"});
     QCOMPARE(pane.values, QStringList{field->text()});
 }
 
+void TestScreenSizeGamma::gammaShowsLoadedValue_data()
+{
+    QTest::addColumn<int>("byte23");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("2.20") << 0x78 << "2.20";
+    QTest::newRow("0xFF, above the typed range") << 0xFF << "3.55";
+}
+
 void TestScreenSizeGamma::gammaShowsLoadedValue()
 {
-    for (Byte byte23 : {Byte(0x78), Byte(0xFF)}) {
-        Images images;
-        _EDID_MANDATORY_INFO info;
-        QVERIFY(images.load("analog-1.3.bin", &info, {{23, byte23}}));
-        DisplayTransfertCharacteristics panel;
-        panel.initFields(info.displayParameters.gamma, images.reference, images.working);
-        panel.adaptToEDIDVersion(3);
-        QCOMPARE(lineEdit(panel, "gammaField")->text(), byte23 == 0x78 ? QString("2.20") : QString("3.55"));
-        BoxCatcher boxes;
-        commitUnchanged(lineEdit(panel, "gammaField"));
-        QVERIFY(boxes.titles.isEmpty());
-        QVERIFY(images.changedBytes().isEmpty());
-    }
+    QFETCH(int, byte23);
+    EdidImages images;
+    _EDID_MANDATORY_INFO info;
+    QVERIFY(images.loadDecoded("analog-1.3", &info, {{23, Byte(byte23)}}));
+    DisplayTransfertCharacteristics panel;
+    panel.initFields(info.displayParameters.gamma, images.reference, images.working);
+    panel.adaptToEDIDVersion(3);
+    QTEST(child<QLineEdit>(&panel, "gammaField")->text(), "shown");
+    ModalCloser boxes;
+    commitUnchanged(child<QLineEdit>(&panel, "gammaField"));
+    QVERIFY(boxes.titles.isEmpty());
+    QVERIFY(images.changedBytes().isEmpty());
 }
 
 QTEST_MAIN(TestScreenSizeGamma)

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "edidwriter.h"
-#include "panelfixture.h"
+#include "testsupport.h"
 #include "uppercasevalidator.h"
 #include "vendorproductid.h"
 
@@ -18,6 +18,7 @@ private slots:
     void showsLoadedImage();
     void edit_data();
     void edit();
+    void unchangedFieldWritesNothing_data();
     void unchangedFieldWritesNothing();
     void modelYear();
     void newImageDefaults();
@@ -49,19 +50,19 @@ void TestVendorProductID::upperCaseValidator()
 
 void TestVendorProductID::showsLoadedImage()
 {
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     VendorProductID panel;
     panel.initFields(info.vendor, images.reference, images.working);
     panel.adaptToEDIDVersion(3);
 
-    QCOMPARE(lineEdit(panel, "manufIDField")->text(), QString("AGS"));
-    QCOMPARE(lineEdit(panel, "productIDField")->text(), QString("3200"));
-    QCOMPARE(lineEdit(panel, "serialNumberField")->text(), QString("1"));
-    QCOMPARE(lineEdit(panel, "weekField")->text(), QString("23"));
-    QCOMPARE(lineEdit(panel, "yearField")->text(), QString("2016"));
-    QVERIFY(!panel.findChild<QCheckBox *>("modelYearCB")->isEnabled());
+    QCOMPARE(child<QLineEdit>(&panel, "manufIDField")->text(), QString("AGS"));
+    QCOMPARE(child<QLineEdit>(&panel, "productIDField")->text(), QString("3200"));
+    QCOMPARE(child<QLineEdit>(&panel, "serialNumberField")->text(), QString("1"));
+    QCOMPARE(child<QLineEdit>(&panel, "weekField")->text(), QString("23"));
+    QCOMPARE(child<QLineEdit>(&panel, "yearField")->text(), QString("2016"));
+    QVERIFY(!child<QCheckBox>(&panel, "modelYearCB")->isEnabled());
     const StringInfo expected = {Row("Manufacturer ID", "AGS"), Row("Product Code ID", "3200"),
                                  Row("Serial Number", "1"), Row("Week of Manufacture", "23"),
                                  Row("Year of Manufacture", "2016")};
@@ -119,15 +120,15 @@ void TestVendorProductID::edit()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
 
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("analog-1.3.bin", &info));
+    QVERIFY(images.loadDecoded("analog-1.3", &info));
     VendorProductID panel;
     panel.initFields(info.vendor, images.reference, images.working);
 
-    QLineEdit *edit = lineEdit(panel, field.toLatin1().constData());
-    BoxCatcher boxes;
-    typeAndCommit(edit, typed);
+    QLineEdit *edit = child<QLineEdit>(&panel, field);
+    ModalCloser boxes;
+    typeAndReturn(edit, typed);
 
     if (message.isEmpty()) {
         QVERIFY(boxes.titles.isEmpty());
@@ -139,43 +140,49 @@ void TestVendorProductID::edit()
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(images.working + first), bytes.size()), bytes);
     for (int i : images.changedBytes())
         QVERIFY2(i >= first && i < first + bytes.size(), qPrintable(QString("byte %1 changed").arg(i)));
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
+}
+
+void TestVendorProductID::unchangedFieldWritesNothing_data()
+{
+    // Week 0 (not specified) and a week above 99 survive finishing every field untouched.
+    QTest::addColumn<int>("loadedWeek");
+    QTest::newRow("week 0") << 0;
+    QTest::newRow("week 123") << 123;
 }
 
 void TestVendorProductID::unchangedFieldWritesNothing()
 {
-    // Week 0 (not specified) and a week above 99 survive finishing every field untouched.
-    for (Byte loadedWeek : {Byte(0), Byte(123)}) {
-        Images images;
-        _EDID_MANDATORY_INFO info;
-        QVERIFY(images.load("analog-1.3.bin", &info, {{16, loadedWeek}}));
+    QFETCH(int, loadedWeek);
+    EdidImages images;
+    _EDID_MANDATORY_INFO info;
+    QVERIFY(images.loadDecoded("analog-1.3", &info, {{16, Byte(loadedWeek)}}));
 
-        VendorProductID panel;
-        panel.initFields(info.vendor, images.reference, images.working);
-        BoxCatcher boxes;
-        for (const char *name : {"manufIDField", "productIDField", "serialNumberField", "weekField", "yearField"})
-            commitUnchanged(lineEdit(panel, name));
-        QVERIFY(boxes.titles.isEmpty());
-        QVERIFY(images.changedBytes().isEmpty());
-        QCOMPARE(images.working[127], images.reference[127]);
+    VendorProductID panel;
+    panel.initFields(info.vendor, images.reference, images.working);
+    ModalCloser boxes;
+    for (const char *name : {"manufIDField", "productIDField", "serialNumberField", "weekField", "yearField"})
+        commitUnchanged(child<QLineEdit>(&panel, name));
+    QVERIFY(boxes.titles.isEmpty());
+    QVERIFY(images.changedBytes().isEmpty());
+    QCOMPARE(images.working[127], images.reference[127]);
 
-        // Another field's edit keeps the loaded week.
-        typeAndCommit(lineEdit(panel, "yearField"), "2020");
-        QCOMPARE(images.working[16], loadedWeek);
-        QCOMPARE(images.working[17], Byte(30));
-    }
+    // Another field's edit keeps the loaded week.
+    typeAndReturn(child<QLineEdit>(&panel, "yearField"), "2020");
+    QCOMPARE(images.working[16], Byte(loadedWeek));
+    QCOMPARE(images.working[17], Byte(30));
 }
 
 void TestVendorProductID::modelYear()
 {
-    Images images;
+    EdidImages images;
     _EDID_MANDATORY_INFO info;
-    QVERIFY(images.load("displayport-1.4.bin", &info));
+    QVERIFY(images.loadDecoded("displayport-1.4", &info));
     VendorProductID panel;
     panel.initFields(info.vendor, images.reference, images.working);
     panel.adaptToEDIDVersion(4);
-    auto *box = panel.findChild<QCheckBox *>("modelYearCB");
-    QLineEdit *week = lineEdit(panel, "weekField");
+    auto *box = child<QCheckBox>(&panel, "modelYearCB");
+    QLineEdit *week = child<QLineEdit>(&panel, "weekField");
     QVERIFY(box->isEnabled());
 
     box->click();
@@ -183,13 +190,13 @@ void TestVendorProductID::modelYear()
     QVERIFY(!week->isEnabled());
     QCOMPARE(week->text(), QString("1"));
     QVERIFY(panel.getStringInfo().contains(Row("Model Year", "YES")));
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 
     // Revision 3 disables the box but keeps the model year.
     panel.adaptToEDIDVersion(3);
     QVERIFY(!box->isEnabled());
     QVERIFY(box->isChecked());
-    typeAndCommit(lineEdit(panel, "yearField"), "2001");
+    typeAndReturn(child<QLineEdit>(&panel, "yearField"), "2001");
     QCOMPARE(images.working[16], Byte(255));
 
     panel.adaptToEDIDVersion(4);
@@ -199,15 +206,15 @@ void TestVendorProductID::modelYear()
     QCOMPARE(panel.getStringInfo().at(3), Row("Week of Manufacture", "1"));
 
     // An image with a model year checks the box; the next image with a week clears it.
-    Images modelYearImage;
-    QVERIFY(modelYearImage.load("displayport-1.4.bin", &info, {{16, 255}}));
+    EdidImages modelYearImage;
+    QVERIFY(modelYearImage.loadDecoded("displayport-1.4", &info, {{16, 255}}));
     panel.initFields(info.vendor, modelYearImage.reference, modelYearImage.working);
     QVERIFY(box->isChecked());
     QVERIFY(modelYearImage.changedBytes().isEmpty());
-    QVERIFY(modelYearImage.baseChecksumOk());
+    QVERIFY(modelYearImage.checksumOk());
 
-    Images weekImage;
-    QVERIFY(weekImage.load("displayport-1.4.bin", &info));
+    EdidImages weekImage;
+    QVERIFY(weekImage.loadDecoded("displayport-1.4", &info));
     panel.initFields(info.vendor, weekImage.reference, weekImage.working);
     QVERIFY(!box->isChecked());
     QVERIFY(week->isEnabled());
@@ -217,14 +224,14 @@ void TestVendorProductID::modelYear()
 
 void TestVendorProductID::newImageDefaults()
 {
-    Images images;
+    EdidImages images;
     VendorProductID panel;
     panel.resetFields(images.reference, images.working);
     panel.updateVendorProductID();
     const Byte expected[] = {0x04, 0x21, 0, 0, 0, 0, 0, 0, 1, 0};
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(images.working + 8), 10),
              QByteArray(reinterpret_cast<const char *>(expected), 10));
-    QVERIFY(images.baseChecksumOk());
+    QVERIFY(images.checksumOk());
 }
 
 QTEST_MAIN(TestVendorProductID)
