@@ -11,6 +11,7 @@
 #include "about.h"
 #include "newfiledialog.h"
 #include "registryextractor.h"
+#include "testsupport.h"
 
 // Receives the addresses the dialogs hand to the desktop.
 class UrlCatcher : public QObject
@@ -64,15 +65,15 @@ void TestDialogs::newFileRevision()
 
     NewFileDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("New File"));
-    QCOMPARE(dialog.findChild<QLabel *>("messageLabel")->text(),
+    QCOMPARE(child<QLabel>(&dialog, "messageLabel")->text(),
              QStringLiteral("Choose E-EDID Version:"));
-    QCOMPARE(dialog.findChild<QRadioButton *>("rev3RB")->text(), QStringLiteral("E-EDID V1.3"));
-    QCOMPARE(dialog.findChild<QRadioButton *>("rev4RB")->text(), QStringLiteral("E-EDID V1.4"));
+    QCOMPARE(child<QRadioButton>(&dialog, "rev3RB")->text(), QStringLiteral("E-EDID V1.3"));
+    QCOMPARE(child<QRadioButton>(&dialog, "rev4RB")->text(), QStringLiteral("E-EDID V1.4"));
 
     QTimer::singleShot(0, &dialog, [&] {
         auto *box = dialog.findChild<QDialogButtonBox *>("buttonBox");
         if (action == "rev3") {
-            dialog.findChild<QRadioButton *>("rev3RB")->setChecked(true);
+            child<QRadioButton>(&dialog, "rev3RB")->setChecked(true);
             box->button(QDialogButtonBox::Ok)->click();
         } else if (action == "ok") {
             box->button(QDialogButtonBox::Ok)->click();
@@ -98,13 +99,13 @@ void TestDialogs::registryExtractorSelectsNothing()
     QFETCH(QString, button);
     RegistryExtractor dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Extract E-EDID From Registry"));
-    QCOMPARE(dialog.findChild<QLabel *>("titleLabel")->text(),
+    QCOMPARE(child<QLabel>(&dialog, "titleLabel")->text(),
              QStringLiteral("Extract E-EDID from registry"));
     u8 edid[256] = {};
     dialog.extractFromRegistry(edid);
-    QCOMPARE(dialog.findChild<QListView *>("edidList")->model()->rowCount(), 0);
+    QCOMPARE(child<QListView>(&dialog, "edidList")->model()->rowCount(), 0);
 
-    QTimer::singleShot(0, &dialog, [&] { dialog.findChild<QPushButton *>(button)->click(); });
+    QTimer::singleShot(0, &dialog, [&] { child<QPushButton>(&dialog, button)->click(); });
     dialog.exec();
     QVERIFY(!dialog.getSelected());
     QVERIFY(dialog.getName().isEmpty());
@@ -117,16 +118,16 @@ void TestDialogs::aboutTexts()
     About about("QB DUZO Vozevu", "02.00.13", QPixmap(), "#0095ff", ":/Licenses/resources/Licenses/");
     QCOMPARE(about.windowTitle(), QStringLiteral("About"));
     QVERIFY(!(about.windowFlags() & Qt::WindowContextHelpButtonHint));
-    QCOMPARE(about.findChild<QLabel *>("label_Name")->text(), QStringLiteral("QB DUZO Vozevu"));
-    QCOMPARE(about.findChild<QLabel *>("label_Version")->text(), QStringLiteral("02.00.13"));
-    QCOMPARE(about.findChild<QLabel *>("label_4")->text(), QStringLiteral("Version:"));
-    QCOMPARE(about.findChild<QLabel *>("label_7")->text(),
+    QCOMPARE(child<QLabel>(&about, "label_Name")->text(), QStringLiteral("QB DUZO Vozevu"));
+    QCOMPARE(child<QLabel>(&about, "label_Version")->text(), QStringLiteral("02.00.13"));
+    QCOMPARE(child<QLabel>(&about, "label_4")->text(), QStringLiteral("Version:"));
+    QCOMPARE(child<QLabel>(&about, "label_7")->text(),
              QStringLiteral("Open Source Components / Libraries"));
-    const QString eula = about.findChild<QLabel *>("label_EULA")->text();
+    const QString eula = child<QLabel>(&about, "label_EULA")->text();
     QVERIFY(eula.contains("href=\"#browse_EULA\""));
     QVERIFY(eula.contains("View End-User License Agreement"));
     QVERIFY(eula.contains("#0095ff"));
-    const QString lgpl = about.findChild<QLabel *>("label_LGPL")->text();
+    const QString lgpl = child<QLabel>(&about, "label_LGPL")->text();
     QVERIFY(lgpl.contains("href=\"#browse_LGPL\""));
     QVERIFY(lgpl.contains("(LPGL v3)"));
 }

@@ -2,7 +2,6 @@
 // line, drop, dialogs), titles, saving and exporting, their failures, the
 // unsaved-changes question, the revision switch and the CEA-861 toggle.
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -19,11 +18,8 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 #include <QtTest>
-#include <cstring>
-#include <functional>
 #include <memory>
 
 #include "floatinghexaviewer.h"
@@ -32,15 +28,12 @@
 #include "hexaviewer.h"
 #include "httpfixture.h"
 #include "mainwindow.h"
+#include "testsupport.h"
 #include "updatecheck.h"
 
 namespace {
 
-QString dataPath(const QString &name)
-{
-    return QStringLiteral(VOZEVU_TEST_DATA "/") + name;
-}
-
+// Any file, the samples included, as it is on disk (empty if unreadable).
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -56,31 +49,9 @@ void writeAll(const QString &path, const QByteArray &data)
     QCOMPARE(file.write(data), qint64(data.size()));
 }
 
-// The image of a file as the window must hold it: its first 256 bytes over zeros.
-QByteArray imageOf(const QByteArray &file)
-{
-    QByteArray image = file.left(256);
-    image.append(QByteArray(256 - image.size(), '\0'));
-    return image;
-}
-
 QByteArray bytes(const u8 *image)
 {
     return QByteArray(reinterpret_cast<const char *>(image), 256);
-}
-
-int blockSum(const QByteArray &image, int first)
-{
-    int sum = 0;
-    for (int i = first; i < first + 128; ++i)
-        sum += static_cast<u8>(image.at(i));
-    return sum % 256;
-}
-
-void fixChecksum(QByteArray &image, int first)
-{
-    image[first + 127] = 0;
-    image[first + 127] = static_cast<char>((256 - blockSum(image, first)) % 256);
 }
 
 // The export format, written independently of the program.
@@ -97,101 +68,13 @@ QByteArray expectedExport(const QByteArray &image)
     return text;
 }
 
-// What a modal box showed before the test closed it.
-struct SeenBox {
-    QString title;
-    QString text;
-    QString informative;
-    QStringList buttons;
-};
-
-// Answers the modal boxes and dialogs that appear, in order, from a timer, so
-// that no test waits for a person. A box nobody expected is rejected and noted.
-class BoxAnswerer : public QObject
-{
-public:
-    using Handler = std::function<void(QWidget *)>;
-
-    BoxAnswerer()
-    {
-        timer.setInterval(5);
-        connect(&timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-        timer.start();
-    }
-
-    void expect(Handler handler) { handlers.append(handler); }
-    int pending() const { return handlers.size(); }
-
-    QList<SeenBox> seen;
-    int unexpected = 0;
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == last)
-            return;
-        last = modal;
-        SeenBox box;
-        box.title = modal->windowTitle();
-        if (auto *message = qobject_cast<QMessageBox *>(modal)) {
-            box.text = message->text();
-            box.informative = message->informativeText();
-            for (QAbstractButton *button : message->buttons())
-                box.buttons << button->text().remove('&');
-        }
-        seen.append(box);
-        if (handlers.isEmpty()) {
-            ++unexpected;
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-            return;
-        }
-        Handler handler = handlers.takeFirst();
-        QTimer::singleShot(0, modal, [handler, modal] { handler(modal); });
-    }
-
-    QTimer timer;
-    QList<Handler> handlers;
-    QPointer<QWidget> last;
-};
-
-BoxAnswerer::Handler clickButton(QMessageBox::StandardButton which)
-{
-    return [which](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (box && box->button(which))
-            box->button(which)->click();
-        else if (auto *dialog = qobject_cast<QDialog *>(w))
-            dialog->reject();
-    };
-}
-
-BoxAnswerer::Handler clickText(const QString &text)
-{
-    return [text](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        if (box) {
-            for (QAbstractButton *button : box->buttons()) {
-                if (button->text() == text) {
-                    button->click();
-                    return;
-                }
-            }
-        }
-        if (auto *dialog = qobject_cast<QDialog *>(w))
-            dialog->reject();
-    };
-}
-
 // Picks a file name in a file dialog (or cancels it with an empty name).
-BoxAnswerer::Handler chooseFile(const QString &path)
+ModalCloser::Handler chooseFile(const QString &path)
 {
     return [path](QWidget *w) {
         auto *dialog = qobject_cast<QFileDialog *>(w);
         if (dialog == nullptr || path.isEmpty()) {
-            if (auto *d = qobject_cast<QDialog *>(w))
-                d->reject();
+            ModalCloser::reject(w);
             return;
         }
         auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
@@ -204,7 +87,7 @@ BoxAnswerer::Handler chooseFile(const QString &path)
     };
 }
 
-BoxAnswerer::Handler chooseRevision(int revision)
+ModalCloser::Handler chooseRevision(int revision)
 {
     return [revision](QWidget *w) {
         auto *dialog = qobject_cast<QDialog *>(w);
@@ -222,14 +105,6 @@ BoxAnswerer::Handler chooseRevision(int revision)
         else
             dialog->accept();
     };
-}
-
-// Waits until every expected box has been answered and the event queue is empty.
-void settle(BoxAnswerer &answerer)
-{
-    QTRY_COMPARE_WITH_TIMEOUT(answerer.pending(), 0, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 5000);
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -282,16 +157,19 @@ private slots:
     void fieldBeingEditedCommitsFirst();
 
 private:
-    MainWindow *openWindow(const QString &path);
+    void openWindow(const QString &path);
     QAction *action(const char *name) const;
     QTabWidget *tabs() const;
     void switchRevision(int to, bool accept);
+    // hdmi-tv.bin with its last padding byte set (and the checksum kept
+    // right), written to a temporary file: its path and its image.
+    void writePadded(QString *path, QByteArray *image);
     // An edit: the switch to the other revision, accepted.
     void editImage();
 
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> tmp;
-    std::unique_ptr<BoxAnswerer> answerer;
+    std::unique_ptr<ModalCloser> closer;
     QTemporaryDir settingsDir;
     // The sample files as they were before the tests: no test may write there.
     QMap<QString, QByteArray> samples;
@@ -322,45 +200,56 @@ void TestMainWindow::init()
 {
     tmp.reset(new QTemporaryDir);
     QVERIFY(tmp->isValid());
-    answerer.reset(new BoxAnswerer);
+    closer.reset(new ModalCloser);
+    closer->strict = true;
     window.reset(new MainWindow);
     window->show();
 }
 
 void TestMainWindow::cleanup()
 {
-    if (answerer) {
-        QCOMPARE(answerer->unexpected, 0);
-        QCOMPARE(answerer->pending(), 0);
+    if (closer) {
+        QCOMPARE(closer->unexpected, 0);
+        QCOMPARE(closer->pending(), 0);
     }
     // Discard whatever is left without asking.
     window.reset();
-    answerer.reset();
+    closer.reset();
     tmp.reset();
 }
 
 QAction *TestMainWindow::action(const char *name) const
 {
-    return window->findChild<QAction *>(name);
+    return child<QAction>(window.get(), name);
 }
 
 QTabWidget *TestMainWindow::tabs() const
 {
-    return window->findChild<QTabWidget *>("dataTabs");
+    return child<QTabWidget>(window.get(), "dataTabs");
 }
 
-MainWindow *TestMainWindow::openWindow(const QString &path)
+void TestMainWindow::openWindow(const QString &path)
 {
     window->openFile(path.toLocal8Bit().constData());
-    settle(*answerer);
-    return window.get();
+    QVERIFY(closer->settle());
+}
+
+void TestMainWindow::writePadded(QString *path, QByteArray *image)
+{
+    QByteArray padded = readSample("hdmi-tv.bin");
+    QCOMPARE(int(padded[254]), 0);
+    padded[254] = 0x01;
+    fixChecksum(padded, 128);
+    *path = tmp->filePath("padded.bin");
+    writeAll(*path, padded);
+    *image = padded.leftJustified(256, '\0', true);
 }
 
 void TestMainWindow::switchRevision(int to, bool accept)
 {
-    answerer->expect(clickText(accept ? "Yes" : "No"));
+    closer->expect(ModalCloser::pressButtonText(accept ? "Yes" : "No"));
     QMetaObject::invokeMethod(window.get(), to == 3 ? "on_rev3RB_released" : "on_rev4RB_released");
-    settle(*answerer);
+    QVERIFY(closer->settle());
 }
 
 void TestMainWindow::editImage()
@@ -382,7 +271,7 @@ void TestMainWindow::startsEmpty()
     QVERIFY(!action("action_Extract_From_Registry")->isVisible());
     QVERIFY(!window->styleSheet().isEmpty());
     QVERIFY(window->close());
-    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(closer->seen.isEmpty());
 }
 
 void TestMainWindow::opensFromCommandLine_data()
@@ -405,13 +294,13 @@ void TestMainWindow::opensFromCommandLine()
 {
     QFETCH(QString, file);
     QFETCH(int, tabCount);
-    const QString path = dataPath(file);
+    const QString path = samplePath(file);
     QVERIFY(window->openFile(path.toLocal8Bit().constData()));
-    settle(*answerer);
+    QVERIFY(closer->settle());
 
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + path);
-    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(readAll(path)));
-    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(path)));
+    QCOMPARE(bytes(window->getReferenceBytes()), sampleImage(file));
+    QCOMPARE(bytes(window->getWorkingBytes()), sampleImage(file));
     QVERIFY(tabs()->isVisible());
     QCOMPARE(tabs()->count(), tabCount);
     QCOMPARE(tabs()->currentIndex(), 0);
@@ -437,7 +326,7 @@ void TestMainWindow::opensFromCommandLine()
         tabs()->setCurrentIndex(index);
         QCoreApplication::processEvents();
     }
-    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(path)));
+    QCOMPARE(bytes(window->getWorkingBytes()), sampleImage(file));
     tabs()->setCurrentIndex(0);
     // An unchanged image closes without a question.
     QVERIFY(window->close());
@@ -461,22 +350,20 @@ void TestMainWindow::loadWarnings()
     QFETCH(QString, file);
     QFETCH(QString, warning);
     QFETCH(bool, erased);
-    QString path = dataPath(file);
+    QString path;
+    QByteArray image;
     if (file == "padding") {
-        QByteArray padded = readAll(dataPath("hdmi-tv.bin"));
-        QCOMPARE(int(padded[254]), 0);
-        padded[254] = 0x01;
-        fixChecksum(padded, 128);
-        path = tmp->filePath("padded.bin");
-        writeAll(path, padded);
+        writePadded(&path, &image);
+    } else {
+        path = samplePath(file);
+        image = sampleImage(file);
     }
-    const QByteArray image = imageOf(readAll(path));
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     QVERIFY(window->openFile(path.toLocal8Bit().constData()));
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    QCOMPARE(answerer->seen[0].title, QString("Warning"));
-    QCOMPARE(answerer->seen[0].text, warning);
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, QString("Warning"));
+    QCOMPARE(closer->seen[0].text, warning);
 
     QCOMPARE(bytes(window->getReferenceBytes()), image);
     const QByteArray working = bytes(window->getWorkingBytes());
@@ -493,12 +380,11 @@ void TestMainWindow::loadWarnings()
 
 void TestMainWindow::shortFileStartsFromZeros()
 {
-    openWindow(dataPath("hdmi-tv.bin"));
-    const QByteArray base = readAll(dataPath("displayport-1.4.bin"));
-    QCOMPARE(base.size(), 128);
-    openWindow(dataPath("displayport-1.4.bin"));
-    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(base));
-    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(base));
+    openWindow(samplePath("hdmi-tv.bin"));
+    QCOMPARE(readSample("displayport-1.4.bin").size(), 128);
+    openWindow(samplePath("displayport-1.4.bin"));
+    QCOMPARE(bytes(window->getReferenceBytes()), sampleImage("displayport-1.4.bin"));
+    QCOMPARE(bytes(window->getWorkingBytes()), sampleImage("displayport-1.4.bin"));
     QCOMPARE(tabs()->count(), 3);
     QVERIFY(!action("actionCEA_861_EB")->isChecked());
 }
@@ -520,9 +406,9 @@ void TestMainWindow::refusesBadFiles()
 {
     QFETCH(QString, kind);
     QFETCH(QString, title);
-    const QString shown = dataPath("analog-1.3.bin");
+    const QString shown = samplePath("analog-1.3.bin");
     openWindow(shown);
-    const QByteArray valid = readAll(dataPath("hdmi-tv.bin"));
+    const QByteArray valid = readSample("hdmi-tv.bin");
     QString path = tmp->filePath("bad.bin");
     if (kind == "empty") {
         writeAll(path, QByteArray());
@@ -549,18 +435,18 @@ void TestMainWindow::refusesBadFiles()
     const QByteArray before = bytes(window->getWorkingBytes());
     const bool saveEnabled = action("actionSave")->isEnabled();
 
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     QElapsedTimer clock;
     clock.start();
     QVERIFY(!window->openFile(path.toLocal8Bit().constData()));
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QVERIFY(clock.elapsed() < 3000);
-    QCOMPARE(answerer->seen.size(), 1);
-    QCOMPARE(answerer->seen[0].title, title);
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, title);
     if (title == "Warning")
-        QVERIFY2(answerer->seen[0].text.contains(path), qPrintable(answerer->seen[0].text));
+        QVERIFY2(closer->seen[0].text.contains(path), qPrintable(closer->seen[0].text));
     else
-        QCOMPARE(answerer->seen[0].text,
+        QCOMPARE(closer->seen[0].text,
                  QString("QB DUZO Vozevu cannot display EDID data. The selected file might be "
                          "corrupted or invalid"));
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + shown);
@@ -571,7 +457,7 @@ void TestMainWindow::refusesBadFiles()
 
 void TestMainWindow::largeRawFileReadsFirstBlocks()
 {
-    const QByteArray valid = readAll(dataPath("hdmi-tv.bin"));
+    const QByteArray valid = readSample("hdmi-tv.bin");
     QByteArray big = valid;
     big.append(QByteArray(5 * 1024 * 1024, '\x5A'));
     const QString path = tmp->filePath("big.bin");
@@ -588,8 +474,8 @@ void TestMainWindow::dropOpensEachFile()
 {
     const QString bad = tmp->filePath("bad.bin");
     writeAll(bad, QByteArray(256, '\x11'));
-    const QString first = dataPath("analog-1.3.bin");
-    const QString third = dataPath("displayport-1.4.bin");
+    const QString first = samplePath("analog-1.3.bin");
+    const QString third = samplePath("displayport-1.4.bin");
 
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(bad), QUrl::fromLocalFile(third)});
@@ -597,14 +483,14 @@ void TestMainWindow::dropOpensEachFile()
     QApplication::sendEvent(window.get(), &enter);
     QVERIFY(enter.isAccepted());
 
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    QCOMPARE(answerer->seen[0].title, QString("EDID error"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, QString("EDID error"));
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + third);
-    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(third)));
+    QCOMPARE(bytes(window->getWorkingBytes()), sampleImage("displayport-1.4.bin"));
 
     // A drag without addresses is refused.
     QMimeData text;
@@ -617,14 +503,14 @@ void TestMainWindow::dropOpensEachFile()
 
 void TestMainWindow::exportThenImportIsExact()
 {
-    const QString source = dataPath("hdmi-tv.bin");
-    const QByteArray image = imageOf(readAll(source));
+    const QString source = samplePath("hdmi-tv.bin");
+    const QByteArray image = sampleImage("hdmi-tv.bin");
     openWindow(source);
 
     const QString exported = tmp->filePath("hdmi.dat");
-    answerer->expect(chooseFile(exported));
+    closer->expect(chooseFile(exported));
     action("actionExport_Hexa_Array")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     const QByteArray text = readAll(exported);
     QCOMPARE(text.size(), 985);
     QCOMPARE(text, expectedExport(image));
@@ -632,10 +518,10 @@ void TestMainWindow::exportThenImportIsExact()
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
 
     // Start from another image so the import has something to replace.
-    openWindow(dataPath("analog-1.3.bin"));
-    answerer->expect(chooseFile(exported));
+    openWindow(samplePath("analog-1.3.bin"));
+    closer->expect(chooseFile(exported));
     action("actionImport")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + exported);
     QCOMPARE(bytes(window->getReferenceBytes()), image);
     QCOMPARE(bytes(window->getWorkingBytes()), image);
@@ -648,19 +534,19 @@ void TestMainWindow::exportThenImportIsExact()
     loose.replace("\r\n", "\n");
     const QString loosePath = tmp->filePath("loose.edid");
     writeAll(loosePath, loose);
-    openWindow(dataPath("analog-1.3.bin"));
+    openWindow(samplePath("analog-1.3.bin"));
     openWindow(loosePath);
     QCOMPARE(bytes(window->getWorkingBytes()), image);
 }
 
 void TestMainWindow::saveWritesImage()
 {
-    openWindow(dataPath("analog-1.3.bin"));
+    openWindow(samplePath("analog-1.3.bin"));
     const QByteArray image = bytes(window->getWorkingBytes());
     const QString target = tmp->filePath("copy");
-    answerer->expect(chooseFile(target));
+    closer->expect(chooseFile(target));
     action("actionSave_As")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     const QString written = target + ".bin";
     QCOMPARE(readAll(written), image);
     QCOMPARE(readAll(written).size(), 256);
@@ -669,7 +555,7 @@ void TestMainWindow::saveWritesImage()
     // Save rewrites the same file, and the saved image counts as unchanged.
     editImage();
     action("actionSave")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QCOMPARE(readAll(written), bytes(window->getWorkingBytes()));
     QCOMPARE(bytes(window->getReferenceBytes()), bytes(window->getWorkingBytes()));
     QVERIFY(window->close());
@@ -686,7 +572,7 @@ void TestMainWindow::failedSaveChangesNothing()
 {
     QFETCH(bool, saveAs);
     const QString source = tmp->filePath("source.bin");
-    QVERIFY(QFile::copy(dataPath("analog-1.3.bin"), source));
+    QVERIFY(QFile::copy(samplePath("analog-1.3.bin"), source));
     openWindow(source);
     editImage();
     const QByteArray reference = bytes(window->getReferenceBytes());
@@ -694,36 +580,36 @@ void TestMainWindow::failedSaveChangesNothing()
 
     const QString missing = tmp->filePath("missing/folder/out.bin");
     if (saveAs) {
-        answerer->expect(chooseFile(missing));
-        answerer->expect(clickButton(QMessageBox::Ok));
+        closer->expect(chooseFile(missing));
+        closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
         action("actionSave_As")->trigger();
     } else {
         QVERIFY(QFile::remove(source));
         QVERIFY(QDir().mkdir(source));
-        answerer->expect(clickButton(QMessageBox::Ok));
+        closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
         action("actionSave")->trigger();
     }
-    settle(*answerer);
-    QCOMPARE(answerer->seen.last().title, QString("Warning"));
-    QVERIFY2(answerer->seen.last().text.contains(saveAs ? missing : source),
-             qPrintable(answerer->seen.last().text));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.last().title, QString("Warning"));
+    QVERIFY2(closer->seen.last().text.contains(saveAs ? missing : source),
+             qPrintable(closer->seen.last().text));
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
     QCOMPARE(bytes(window->getReferenceBytes()), reference);
     QCOMPARE(bytes(window->getWorkingBytes()), working);
 
     // Export detects the failure the same way.
-    answerer->expect(chooseFile(missing));
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(chooseFile(missing));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     action("actionExport_Hexa_Array")->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.last().title, QString("Warning"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.last().title, QString("Warning"));
     QVERIFY(!QFile::exists(missing));
 
     // The file name is kept: once the path can be written again, Save goes there.
     if (!saveAs) {
         QVERIFY(QDir().rmdir(source));
         action("actionSave")->trigger();
-        settle(*answerer);
+        QVERIFY(closer->settle());
         QCOMPARE(readAll(source), working);
         QCOMPARE(bytes(window->getReferenceBytes()), working);
     }
@@ -731,21 +617,21 @@ void TestMainWindow::failedSaveChangesNothing()
 
 void TestMainWindow::unsavedQuestionOnlyWhenChanged()
 {
-    openWindow(dataPath("displayport-1.4.bin"));
+    openWindow(samplePath("displayport-1.4.bin"));
     // Unchanged: New asks nothing before its own dialog.
-    answerer->expect(chooseRevision(0));
+    closer->expect(chooseRevision(0));
     action("actionNew")->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    QVERIFY(answerer->seen[0].title != "File edited");
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QVERIFY(closer->seen[0].title != "File edited");
 
     switchRevision(3, true);
-    answerer->seen.clear();
-    answerer->expect(clickButton(QMessageBox::Cancel));
+    closer->seen.clear();
+    closer->expect(ModalCloser::pressButton(QMessageBox::Cancel));
     QVERIFY(!window->close());
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    const SeenBox box = answerer->seen[0];
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    const ModalCloser::Seen box = closer->seen[0];
     QCOMPARE(box.title, QString("File edited"));
     QCOMPARE(box.text, QString("The document has been modified"));
     QCOMPARE(box.informative, QString("Would you like to save changes?"));
@@ -757,49 +643,49 @@ void TestMainWindow::unsavedQuestionOnlyWhenChanged()
     // Switching back makes the images equal again: nothing to ask.
     switchRevision(4, true);
     QCOMPARE(bytes(window->getReferenceBytes()), bytes(window->getWorkingBytes()));
-    answerer->seen.clear();
+    closer->seen.clear();
     switchRevision(3, true);
-    answerer->expect(clickButton(QMessageBox::No));
+    closer->expect(ModalCloser::pressButton(QMessageBox::No));
     QVERIFY(window->close());
-    settle(*answerer);
-    QCOMPARE(answerer->seen.last().title, QString("File edited"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.last().title, QString("File edited"));
 }
 
 void TestMainWindow::yesThenCancelledSaveAsKeepsImage()
 {
-    const QString source = dataPath("analog-1.3.bin");
+    const QString source = samplePath("analog-1.3.bin");
     openWindow(source);
     editImage();
     const QByteArray working = bytes(window->getWorkingBytes());
 
     // Yes, then the Save As dialog is cancelled: Open stops, nothing is lost.
-    answerer->expect(clickButton(QMessageBox::Yes));
-    answerer->expect(chooseFile(QString()));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
+    closer->expect(chooseFile(QString()));
     action("actionOpen")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QCOMPARE(bytes(window->getWorkingBytes()), working);
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
 
     // Yes, then a Save As that fails: closing is refused.
-    answerer->expect(clickButton(QMessageBox::Yes));
-    answerer->expect(chooseFile(tmp->filePath("missing/out.bin")));
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
+    closer->expect(chooseFile(tmp->filePath("missing/out.bin")));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     QVERIFY(!window->close());
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QCOMPARE(bytes(window->getWorkingBytes()), working);
 
     // Yes, then a Save As that succeeds: the command goes on.
     const QString saved = tmp->filePath("kept.bin");
-    answerer->expect(clickButton(QMessageBox::Yes));
-    answerer->expect(chooseFile(saved));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
+    closer->expect(chooseFile(saved));
     QVERIFY(window->close());
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QCOMPARE(readAll(saved), working);
 }
 
 void TestMainWindow::revisionSwitchRewritesVersionOnly()
 {
-    openWindow(dataPath("displayport-1.4.bin"));
+    openWindow(samplePath("displayport-1.4.bin"));
     auto *rev3 = window->findChild<QRadioButton *>("rev3RB");
     auto *rev4 = window->findChild<QRadioButton *>("rev4RB");
     QVERIFY(rev4->isChecked());
@@ -807,14 +693,14 @@ void TestMainWindow::revisionSwitchRewritesVersionOnly()
 
     // Releasing the current revision asks nothing.
     QMetaObject::invokeMethod(window.get(), "on_rev4RB_released");
-    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(closer->seen.isEmpty());
 
     // "No" leaves revision 4 and the bytes as they were.
     rev3->setChecked(true);
     switchRevision(3, false);
-    QCOMPARE(answerer->seen[0].title, QString("Switch version"));
-    QCOMPARE(answerer->seen[0].text, QString("Switch to EDID Version 1 Revision 3?"));
-    QCOMPARE(answerer->seen[0].buttons, QStringList({"Yes", "No"}));
+    QCOMPARE(closer->seen[0].title, QString("Switch version"));
+    QCOMPARE(closer->seen[0].text, QString("Switch to EDID Version 1 Revision 3?"));
+    QCOMPARE(closer->seen[0].buttons, QStringList({"Yes", "No"}));
     QVERIFY(rev4->isChecked());
     QCOMPARE(bytes(window->getWorkingBytes()), before);
 
@@ -833,10 +719,10 @@ void TestMainWindow::revisionSwitchRewritesVersionOnly()
 void TestMainWindow::revisionThreeDropsRevisionFourSlot()
 {
     // Block 2 holds established timings III (tag F7), a revision-4 kind.
-    const QByteArray image = imageOf(readAll(dataPath("established-timings-iii.bin")));
+    const QByteArray image = sampleImage("established-timings-iii.bin");
     QCOMPARE(int(static_cast<u8>(image[72 + 3])), 0xF7);
-    openWindow(dataPath("established-timings-iii.bin"));
-    QVERIFY(window->findChild<QRadioButton *>("rev4RB")->isChecked());
+    openWindow(samplePath("established-timings-iii.bin"));
+    QVERIFY(child<QRadioButton>(window.get(), "rev4RB")->isChecked());
 
     switchRevision(3, true);
     QByteArray expected = image;
@@ -849,39 +735,42 @@ void TestMainWindow::revisionThreeDropsRevisionFourSlot()
 
 void TestMainWindow::forcedRevisionIsApplied()
 {
-    QByteArray image = readAll(dataPath("analog-1.3.bin"));
+    QByteArray image = readSample("analog-1.3.bin");
     image[19] = 2;
     fixChecksum(image, 0);
     const QString path = tmp->filePath("rev2.bin");
     writeAll(path, image);
 
-    answerer->expect(clickButton(QMessageBox::Yes));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
     window->openFile(path.toLocal8Bit().constData());
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    QCOMPARE(answerer->seen[0].title, QString("Switch version"));
-    QCOMPARE(answerer->seen[0].text,
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, QString("Switch version"));
+    QCOMPARE(closer->seen[0].text,
              QString("The Version defined in the EDID Structure is not Supported.\n"
                      "The Version will be set to 1.4."));
-    QCOMPARE(answerer->seen[0].buttons, QStringList({"Yes"}));
+    QCOMPARE(closer->seen[0].buttons, QStringList({"Yes"}));
 
-    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(image));
+    QByteArray reference = sampleImage("analog-1.3.bin");
+    reference[19] = 2;
+    fixChecksum(reference, 0);
+    QCOMPARE(bytes(window->getReferenceBytes()), reference);
     const QByteArray working = bytes(window->getWorkingBytes());
     QCOMPARE(int(working[19]), 4);
     QCOMPARE(blockSum(working, 0), 0);
-    QVERIFY(window->findChild<QRadioButton *>("rev4RB")->isChecked());
+    QVERIFY(child<QRadioButton>(window.get(), "rev4RB")->isChecked());
 }
 
 void TestMainWindow::ceaToggleAddsAndRemoves()
 {
-    openWindow(dataPath("analog-1.3.bin"));
+    openWindow(samplePath("analog-1.3.bin"));
     QAction *cea = action("actionCEA_861_EB");
     QVERIFY(cea->isEnabled());
 
     // No extension yet: nothing to ask.
     cea->trigger();
-    settle(*answerer);
-    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(closer->settle());
+    QVERIFY(closer->seen.isEmpty());
     QVERIFY(cea->isChecked());
     QCOMPARE(tabs()->count(), 4);
     QCOMPARE(tabs()->currentIndex(), 2);
@@ -893,20 +782,20 @@ void TestMainWindow::ceaToggleAddsAndRemoves()
     QCOMPARE(blockSum(working, 128), 0);
 
     // Off, Cancel: nothing changes.
-    answerer->expect(clickButton(QMessageBox::Cancel));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Cancel));
     cea->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.last().title, QString("Warning"));
-    QCOMPARE(answerer->seen.last().informative,
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.last().title, QString("Warning"));
+    QCOMPARE(closer->seen.last().informative,
              QString("Do you really want to remove the CEA Extension block and all its data?"));
     QVERIFY(cea->isChecked());
     QCOMPARE(tabs()->count(), 4);
     QCOMPARE(bytes(window->getWorkingBytes()), working);
 
     // Off, Ok: the extension and its count are gone.
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     cea->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QVERIFY(!cea->isChecked());
     QCOMPARE(tabs()->count(), 3);
     QCOMPARE(tabs()->currentIndex(), 0);
@@ -916,22 +805,22 @@ void TestMainWindow::ceaToggleAddsAndRemoves()
 
 void TestMainWindow::foreignExtensionNeedsConsent()
 {
-    const QByteArray image = readAll(dataPath("displayid-extension.bin"));
-    openWindow(dataPath("displayid-extension.bin"));
+    const QByteArray image = readSample("displayid-extension.bin");
+    openWindow(samplePath("displayid-extension.bin"));
     QAction *cea = action("actionCEA_861_EB");
 
-    answerer->expect(clickButton(QMessageBox::Cancel));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Cancel));
     cea->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.last().text, QString("An other extension than CEA has been detected."));
-    QCOMPARE(answerer->seen.last().informative, QString("Replace it by CEA Extension?"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.last().text, QString("An other extension than CEA has been detected."));
+    QCOMPARE(closer->seen.last().informative, QString("Replace it by CEA Extension?"));
     QVERIFY(!cea->isChecked());
     QCOMPARE(tabs()->count(), 3);
     QCOMPARE(bytes(window->getWorkingBytes()), image);
 
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     cea->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QVERIFY(cea->isChecked());
     const QByteArray working = bytes(window->getWorkingBytes());
     QCOMPARE(int(working[126]), 1);
@@ -943,15 +832,15 @@ void TestMainWindow::foreignExtensionNeedsConsent()
 
 void TestMainWindow::foreignExtensionKeptAfterCeaImage()
 {
-    openWindow(dataPath("hdmi-tv.bin"));
+    openWindow(samplePath("hdmi-tv.bin"));
     QVERIFY(action("actionCEA_861_EB")->isChecked());
-    const QString foreign = dataPath("displayid-extension.bin");
+    const QString foreign = samplePath("displayid-extension.bin");
     openWindow(foreign);
-    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(closer->seen.isEmpty());
     QVERIFY(!action("actionCEA_861_EB")->isChecked());
     QCOMPARE(tabs()->count(), 3);
-    QCOMPARE(bytes(window->getWorkingBytes()), imageOf(readAll(foreign)));
-    QCOMPARE(bytes(window->getReferenceBytes()), imageOf(readAll(foreign)));
+    QCOMPARE(bytes(window->getWorkingBytes()), sampleImage("displayid-extension.bin"));
+    QCOMPARE(bytes(window->getReferenceBytes()), sampleImage("displayid-extension.bin"));
 }
 
 void TestMainWindow::ceaPageBuiltWhenShown_data()
@@ -970,16 +859,15 @@ void TestMainWindow::ceaPageBuiltWhenShown()
 {
     QFETCH(QString, file);
     QFETCH(QString, tab);
-    QString path = dataPath(file);
+    QString path;
+    QByteArray image;
     if (file == "padding") {
-        QByteArray padded = readAll(dataPath("hdmi-tv.bin"));
-        padded[254] = 0x01;
-        fixChecksum(padded, 128);
-        path = tmp->filePath("padded.bin");
-        writeAll(path, padded);
-        answerer->expect(clickButton(QMessageBox::Ok));
+        writePadded(&path, &image);
+        closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
+    } else {
+        path = samplePath(file);
+        image = sampleImage(file);
     }
-    const QByteArray image = imageOf(readAll(path));
     openWindow(path);
     CEAExtensionBlock &cea = window->getPage().ceaExtension;
     if (tab == "floating")
@@ -1002,10 +890,10 @@ void TestMainWindow::ceaPageBuiltWhenShown()
     // Removing the extension before its page was ever shown.
     window.reset(new MainWindow);
     window->show();
-    openWindow(dataPath("hdmi-tv.bin"));
-    answerer->expect(clickButton(QMessageBox::Ok));
+    openWindow(samplePath("hdmi-tv.bin"));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     action("actionCEA_861_EB")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QByteArray working = bytes(window->getWorkingBytes());
     QCOMPARE(int(working[126]), 0);
     QCOMPARE(working.mid(128), QByteArray(128, '\0'));
@@ -1028,10 +916,10 @@ void TestMainWindow::newImage()
     QFETCH(int, revision);
     QFETCH(bool, fromCea);
     if (fromCea)
-        openWindow(dataPath("hdmi-tv.bin"));
-    answerer->expect(chooseRevision(revision));
+        openWindow(samplePath("hdmi-tv.bin"));
+    closer->expect(chooseRevision(revision));
     action("actionNew")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
 
     QCOMPARE(window->windowTitle(), QString("QB DUZO Vozevu - New EDID File"));
     const QByteArray image = bytes(window->getWorkingBytes());
@@ -1048,24 +936,24 @@ void TestMainWindow::newImage()
         QCOMPARE(image.mid(54 + 18 * slot, 18), QByteArray::fromHex("0000001000") + QByteArray(13, '\0'));
     QCOMPARE(tabs()->count(), 3);
     QVERIFY(!action("actionCEA_861_EB")->isChecked());
-    QVERIFY(window->findChild<QRadioButton *>(revision == 3 ? "rev3RB" : "rev4RB")->isChecked());
+    QVERIFY(child<QRadioButton>(window.get(), revision == 3 ? "rev3RB" : "rev4RB")->isChecked());
 
     // An untitled image is saved through the Save As dialog.
-    answerer->expect(chooseFile(QString()));
+    closer->expect(chooseFile(QString()));
     action("actionSave")->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.last().title, QString("Save As"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.last().title, QString("Save As"));
     QVERIFY(window->close());
 }
 
 void TestMainWindow::newCancelledKeepsImage()
 {
-    const QString source = dataPath("analog-1.3.bin");
+    const QString source = samplePath("analog-1.3.bin");
     openWindow(source);
     const QByteArray image = bytes(window->getWorkingBytes());
-    answerer->expect(chooseRevision(0));
+    closer->expect(chooseRevision(0));
     action("actionNew")->trigger();
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QCOMPARE(window->windowTitle(), "QB DUZO Vozevu - " + source);
     QCOMPARE(bytes(window->getWorkingBytes()), image);
     QVERIFY(action("actionSave")->isEnabled());
@@ -1073,7 +961,7 @@ void TestMainWindow::newCancelledKeepsImage()
 
 void TestMainWindow::viewerOutlivesWindows()
 {
-    openWindow(dataPath("hdmi-tv.bin"));
+    openWindow(samplePath("hdmi-tv.bin"));
     HexaViewer *viewer = HexaViewer::getInstance();
     QVERIFY(window->isAncestorOf(viewer));
     window.reset();
@@ -1084,7 +972,7 @@ void TestMainWindow::viewerOutlivesWindows()
     for (int round = 0; round < 2; ++round) {
         window.reset(new MainWindow);
         window->show();
-        openWindow(dataPath(round ? "displayport-1.4.bin" : "hdr-static-metadata.bin"));
+        openWindow(samplePath(round ? "displayport-1.4.bin" : "hdr-static-metadata.bin"));
         QVERIFY(window->isAncestorOf(HexaViewer::getInstance()));
         window.reset();
     }
@@ -1093,16 +981,16 @@ void TestMainWindow::viewerOutlivesWindows()
 
 void TestMainWindow::logos()
 {
-    QVERIFY(window->findChild<QLabel *>("logoLabel")->isVisible());
-    QVERIFY(!window->findChild<QLabel *>("cornerLogoLabel")->isVisible());
-    openWindow(dataPath("analog-1.3.bin"));
+    QVERIFY(child<QLabel>(window.get(), "logoLabel")->isVisible());
+    QVERIFY(!child<QLabel>(window.get(), "cornerLogoLabel")->isVisible());
+    openWindow(samplePath("analog-1.3.bin"));
     QVERIFY(window->findChild<QLabel *>("logoLabel") == nullptr);
     QLabel *corner = window->findChild<QLabel *>("cornerLogoLabel");
     QVERIFY(corner->isVisible());
     for (const QSize &size : {QSize(1300, 700), QSize(1400, 800)}) {
         window->resize(size);
         QCoreApplication::processEvents();
-        const int central = window->findChild<QWidget *>("centralWidget")->width();
+        const int central = child<QWidget>(window.get(), "centralWidget")->width();
         QCOMPARE(corner->y(), 3);
         QCOMPARE(corner->x() + corner->width(), central + 3);
     }
@@ -1118,13 +1006,13 @@ void TestMainWindow::updateCheck()
     settings.remove("LastVersionDisplay");
 
     // Start-up: a newer version is announced once.
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     window.reset(new MainWindow);
     window->show();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    QCOMPARE(answerer->seen[0].title, QString("Quorbel DUZO Vozevu"));
-    QVERIFY(answerer->seen[0].text.startsWith(
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, QString("Quorbel DUZO Vozevu"));
+    QVERIFY(closer->seen[0].text.startsWith(
         "QB DUZO Vozevu v02.00.14 is available on Quorbel website."));
     settings.sync();
     QCOMPARE(settings.value("LastVersionDisplay").toString(), QString("02.00.14"));
@@ -1134,26 +1022,26 @@ void TestMainWindow::updateCheck()
     window->show();
     QTRY_COMPARE(server.requests, 2);
     QTest::qWait(200);
-    QCOMPARE(answerer->seen.size(), 1);
+    QCOMPARE(closer->seen.size(), 1);
 
     // On request: the announcement again, then "up to date" for the same version.
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     action("actionCheck_for_updates")->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 2);
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 2);
     server.body = HttpFixture::document("1001", "02.00.13");
-    answerer->expect(clickButton(QMessageBox::Ok));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     action("actionCheck_for_updates")->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 3);
-    QCOMPARE(answerer->seen[2].text, QString("  Your software is up to date.   "));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 3);
+    QCOMPARE(closer->seen[2].text, QString("  Your software is up to date.   "));
 
     // Another product's document: nothing at all.
     server.body = HttpFixture::document("1002", "09.00.00");
     action("actionCheck_for_updates")->trigger();
     QTRY_COMPARE(server.requests, 5);
     QTest::qWait(200);
-    QCOMPARE(answerer->seen.size(), 3);
+    QCOMPARE(closer->seen.size(), 3);
     qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
 }
 
@@ -1201,7 +1089,7 @@ void TestMainWindow::updateCheckFailuresAreSilent()
     if (status != 0)
         QTRY_COMPARE(server.requests, 1);
     QTest::qWait(300);
-    QVERIFY(answerer->seen.isEmpty());
+    QVERIFY(closer->seen.isEmpty());
     settings.sync();
     QVERIFY(!settings.contains("LastVersionDisplay"));
 
@@ -1211,14 +1099,14 @@ void TestMainWindow::updateCheckFailuresAreSilent()
     const int before = server.requests;
     qputenv("VOZEVU_UPDATE_SERVER", server.address().toLatin1());
     if (counted)
-        answerer->expect(clickButton(QMessageBox::Ok));
+        closer->expect(ModalCloser::pressButton(QMessageBox::Ok));
     action("actionCheck_for_updates")->trigger();
     QTRY_COMPARE(server.requests, before + 1);
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QTest::qWait(200);
-    QCOMPARE(answerer->seen.size(), counted ? 1 : 0);
+    QCOMPARE(closer->seen.size(), counted ? 1 : 0);
     if (counted)
-        QCOMPARE(answerer->seen[0].text, QString("  Your software is up to date.   "));
+        QCOMPARE(closer->seen[0].text, QString("  Your software is up to date.   "));
     qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
 }
 
@@ -1245,7 +1133,7 @@ static bool floatingViewerShown()
 
 void TestMainWindow::floatingViewerFollowsActions()
 {
-    openWindow(dataPath("hdmi-tv.bin"));
+    openWindow(samplePath("hdmi-tv.bin"));
     QAction *menu = action("actionHexa_Viewer");
     QAction *tool = action("actionHexaViewerTool");
     menu->trigger();
@@ -1269,9 +1157,9 @@ void TestMainWindow::floatingViewerFollowsActions()
     // Closing the window closes the floating viewer, even when the close is refused.
     tool->trigger();
     editImage();
-    answerer->expect(clickButton(QMessageBox::Cancel));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Cancel));
     QVERIFY(!window->close());
-    settle(*answerer);
+    QVERIFY(closer->settle());
     QVERIFY(!floatingViewerShown());
 }
 
@@ -1287,7 +1175,7 @@ void TestMainWindow::fieldBeingEditedCommitsFirst()
 {
     QFETCH(QString, command);
     const QString source = tmp->filePath("source.bin");
-    QVERIFY(QFile::copy(dataPath("analog-1.3.bin"), source));
+    QVERIFY(QFile::copy(samplePath("analog-1.3.bin"), source));
     QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner);
     openWindow(source);
     QApplication::setActiveWindow(window.get());
@@ -1307,14 +1195,14 @@ void TestMainWindow::fieldBeingEditedCommitsFirst()
         QCOMPARE(int(static_cast<u8>(saved[12])), 123456 & 0xFF);
         return;
     }
-    answerer->expect(clickButton(QMessageBox::Cancel));
+    closer->expect(ModalCloser::pressButton(QMessageBox::Cancel));
     if (command == "close")
         QVERIFY(!window->close());
     else
         action("actionNew")->trigger();
-    settle(*answerer);
-    QCOMPARE(answerer->seen.size(), 1);
-    QCOMPARE(answerer->seen[0].title, QString("File edited"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, QString("File edited"));
     QCOMPARE(int(static_cast<u8>(window->getWorkingBytes()[12])), 123456 & 0xFF);
 }
 
