@@ -1,11 +1,13 @@
 #ifndef SCREENSIZEFIELDS_H
 #define SCREENSIZEFIELDS_H
 
+#include <QButtonGroup>
+#include <QRadioButton>
+
 #include "edidtypes.h"
 
 class PanelSupport;
 class QLineEdit;
-class QRadioButton;
 class QWidget;
 
 // Bytes 21-22 as a panel edits them: the screen size in centimetres or, at
@@ -42,6 +44,11 @@ public:
         portraitRB = ui->portraitRB;
         landscapeRB = ui->landscapeRB;
         ratioField = ui->ratioField;
+        // Each pair excludes itself only: left auto-exclusive, the mode pair
+        // would count the orientation pair nested below it as siblings, and a
+        // click on the checked mode button would uncheck it.
+        exclusivePair(dimensionsRB, aspectRatioRB);
+        exclusivePair(portraitRB, landscapeRB);
     }
 
     void load(const _EDID_SCREEN_SIZE_RATIO &screenSize);
@@ -68,6 +75,14 @@ public:
     Word vSize = 0;
 
 private:
+    // Two radio buttons in an exclusive group of their own, owned by their parent.
+    static void exclusivePair(QRadioButton *first, QRadioButton *second)
+    {
+        auto *group = new QButtonGroup(first->parentWidget());
+        group->addButton(first);
+        group->addButton(second);
+    }
+
     // The ratio field checked against the range of an orientation.
     Word checkedRatio(uint32_t orientation, bool fromOrientationButton);
     Word checkedSize(QLineEdit *field, const char *message);

@@ -21,6 +21,8 @@ private slots:
     void revision3KeepsUndefinedSizes_data();
     void revision3KeepsUndefinedSizes();
     void revisionSwitch();
+    void checkedButtonClickedAgain_data();
+    void checkedButtonClickedAgain();
     void gamma_data();
     void gamma();
     void gammaShowsLoadedValue_data();
@@ -222,6 +224,44 @@ void TestScreenSizeGamma::revisionSwitch()
     QCOMPARE(int(images.working[22]), 255);
     QCOMPARE(int(images.working[21]), 0);
     QVERIFY(images.checksumOk());
+}
+
+void TestScreenSizeGamma::checkedButtonClickedAgain_data()
+{
+    // Revision 4 images: 52 x 32 cm, and a landscape ratio of 1.78 (byte 21 = 79).
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("byte21");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("dimensions") << "established-timings-iii" << -1 << "dimensionsRB";
+    QTest::newRow("aspect ratio") << "established-timings-iii" << 79 << "aspectRatioRB";
+    QTest::newRow("landscape") << "established-timings-iii" << 79 << "landscapeRB";
+}
+
+// The mode buttons and the orientation buttons are two separate pairs: the
+// checked button of either, clicked again, stays checked and the bytes stay.
+void TestScreenSizeGamma::checkedButtonClickedAgain()
+{
+    QFETCH(QString, sample);
+    QFETCH(int, byte21);
+    QFETCH(QString, button);
+    EdidImages images;
+    DisplayScreenSize panel;
+    if (byte21 < 0)
+        QVERIFY(show(panel, images, sample));
+    else
+        QVERIFY(show(panel, images, sample, {{21, Byte(byte21)}, {22, 0}}));
+    QRadioButton *clicked = child<QRadioButton>(&panel, button);
+    QVERIFY(clicked->isChecked());
+    const QStringList checked = {"dimensionsRB", "aspectRatioRB", "portraitRB", "landscapeRB"};
+    QMap<QString, bool> before;
+    for (const QString &name : checked)
+        before[name] = child<QRadioButton>(&panel, name)->isChecked();
+    ModalCloser boxes;
+    clicked->click();
+    QVERIFY(boxes.titles.isEmpty());
+    for (const QString &name : checked)
+        QCOMPARE(child<QRadioButton>(&panel, name)->isChecked(), before[name]);
+    QVERIFY(images.changedBytes().isEmpty());
 }
 
 void TestScreenSizeGamma::gamma_data()

@@ -1,0 +1,525 @@
+// End to end: a file opened in the main window, every tab shown and every
+// field "edited" without a change (Return in a line edit, a check box clicked
+// twice, a checked radio button clicked again, a combo box entry picked again,
+// Return in a spin box) must leave the working image equal to the file, byte
+// for byte. The images that the EDID coding cannot keep as they are are listed
+// with the reason. Then the same is done on randomly mutated images: no crash,
+// no sanitizer report, every modal box answered.
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <random>
+
+#include "mainwindow.h"
+#include "testsupport.h"
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeAll(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QByteArray bytes(const u8 *image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image), 256);
+}
+
+// The editor a widget belongs to: its nearest ancestor of this program's own
+// classes (a panel), or the main window.
+QString panelOf(const QWidget *widget)
+{
+    for (const QObject *o = widget->parent(); o != nullptr; o = o->parent()) {
+        const char *name = o->metaObject()->className();
+        if (name[0] != 'Q' || qstrcmp(name, "QB") == 0)
+            return QString::fromLatin1(name);
+    }
+    return QStringLiteral("?");
+}
+
+// Where a no-op edit changed the working image.
+struct Change
+{
+    QString widget;   // object name
+    QString panel;    // class of the editor
+    QString action;
+    QList<int> offsets;
+    QByteArray before;
+    QByteArray after;
+
+    QString describe() const
+    {
+        QStringList parts;
+        for (int i = 0; i < offsets.size(); ++i)
+            parts << QString::asprintf("%d: %02X -> %02X", offsets[i], u8(before[i]), u8(after[i]));
+        return QStringLiteral("%1 (%2) %3: %4").arg(widget, panel, action, parts.join(QStringLiteral(", ")));
+    }
+};
+
+// Offsets (checksums aside) where two images differ.
+QList<int> differences(const QByteArray &a, const QByteArray &b)
+{
+    QList<int> out;
+    for (int i = 0; i < 256; ++i)
+        if (i != 127 && i != 255 && a[i] != b[i])
+            out << i;
+    return out;
+}
+
+// The changes a no-op edit makes that the image cannot avoid, one row per
+// cause: whether the change of byte `offset` from `before` to `after`, made
+// by `widget` of `panel`, is that known one. Every other change is a fault.
+struct KnownChange
+{
+    const char *panel;
+    const char *widget;
+    const char *why;
+    bool (*matches)(int revision, int offset, u8 before, u8 after);
+};
+
+const KnownChange knownChanges[] = {
+    // Byte 20 of a digital input is written from the revision's fields: below
+    // revision 4 only bit 0 (DFP 1.x) is coded, bits 6-1 are dropped.
+    {"DisplayVideonInput", "digitalRB", "byte 20 below revision 4 keeps bit 7 and bit 0 only",
+     [](int revision, int offset, u8 before, u8 after) {
+         return revision != 4 && offset == 20 && after == (before & 0x81);
+     }},
+    // Unchecking a standard timing resets its fields to 256 pixels, 60 Hz,
+    // 16:10 and writes 01 01; checking it again writes those values: 01 00.
+    {"StandardTimingItem", "enableCB", "a standard timing checked again takes the reset values (01 00)",
+     [](int, int offset, u8, u8 after) {
+         return offset >= 38 && offset < 54 && after == (offset % 2 == 0 ? 0x01 : 0x00);
+     }},
+    // Model year: week 255 while checked; cleared, the week is set to 1.
+    {"VendorProductID", "modelYearCB", "the model-year box cleared sets week 1",
+     [](int, int offset, u8, u8 after) { return offset == 16 && after == 0x01; }},
+    // A descriptor rewritten from its editor. Range limits below revision 4
+    // code no offset flags (byte 4) and no byte-10 value 01/04; text
+    // descriptors are padded with 0A 20 20 ...
+    {"DisplayDescriptor", "monitorDescMulti", "range limits below revision 4 lose the offset flags",
+     [](int revision, int offset, u8 before, u8 after) {
+         const int at = (offset - 54) % 18;
+         return revision != 4 && offset >= 54 && offset < 126 && after == 0x00
+                && (at == 4 || (at == 10 && (before == 0x01 || before == 0x04)));
+     }},
+    {"DisplayDescriptor", "monitorDescMulti", "text descriptors are padded with 0A 20 20 ...",
+     [](int, int offset, u8, u8 after) {
+         return offset >= 54 && offset < 126 && (offset - 54) % 18 >= 5 && (after == 0x0A || after == 0x20);
+     }},
+};
+
+// The known cause of that change of one byte, or nullptr.
+const KnownChange *knownCause(const Change &change, int revision, int i)
+{
+    for (const KnownChange &known : knownChanges)
+        if (change.panel == QLatin1String(known.panel) && change.widget == QLatin1String(known.widget)
+            && known.matches(revision, change.offsets[i], u8(change.before[i]), u8(change.after[i])))
+            return &known;
+    return nullptr;
+}
+
+// Drives every editor of a window without changing any value, and notes each
+// change of the working image and each modal box that it caused.
+class NoOpEditor
+{
+public:
+    NoOpEditor(MainWindow *window, ModalCloser *closer) : window(window), closer(closer) {}
+
+    QList<Change> changes;
+    QStringList boxes;   // "widget (panel) action: title / text"
+    int actions = 0;
+    QStringList panels;   // of each edited widget
+    QStringList refused;  // fields whose text cannot be committed as shown
+    QStringList unchecked;   // checked radio buttons that a click unchecked
+
+    // Every tab, every extension block, all visible editors: first the edits
+    // that leave a field's value as it is, then the check boxes (unchecking
+    // may reset the fields it governs).
+    void run()
+    {
+        for (checkBoxPass = false;; checkBoxPass = true) {
+            runPass();
+            if (checkBoxPass)
+                break;
+        }
+    }
+
+private:
+    void runPass()
+    {
+        auto *tabs = child<QTabWidget>(window, "dataTabs");
+        for (int index = 0; index < tabs->count(); ++index) {
+            tabs->setCurrentIndex(index);
+            QCoreApplication::processEvents();
+            if (tabs->currentWidget()->objectName() == QLatin1String("extDataTab")) {
+                // Each data block of the extension shows its editor in turn.
+                auto *list = tabs->currentWidget()->findChild<QListWidget *>(QStringLiteral("listWidget"));
+                const int rows = list ? list->count() : 0;
+                for (int row = 0; row < rows && list; ++row) {
+                    if (list->item(row) == nullptr || list->item(row)->isHidden())
+                        continue;
+                    list->setCurrentRow(row);
+                    QCoreApplication::processEvents();
+                    editVisible();
+                }
+            }
+            editVisible();
+        }
+        tabs->setCurrentIndex(0);
+        QCoreApplication::processEvents();
+    }
+
+
+    void editVisible()
+    {
+        QList<QPointer<QWidget>> widgets;
+        for (QWidget *w : window->findChildren<QWidget *>())
+            widgets << w;
+        for (const QPointer<QWidget> &w : widgets) {
+            if (w.isNull() || done.contains(w.data()) || !w->isVisible() || !w->isEnabled()
+                || w->window() != window)
+                continue;
+            auto *box = qobject_cast<QCheckBox *>(w.data());
+            if ((box != nullptr) != checkBoxPass)
+                continue;
+            if (box != nullptr) {
+                done.insert(box);
+                act(box, QStringLiteral("clicked twice"), [box] {
+                    box->click();
+                    box->click();
+                });
+            } else if (auto *field = qobject_cast<QLineEdit *>(w.data())) {
+                // The editor inside a spin box or a combo box is theirs.
+                if (qobject_cast<QAbstractSpinBox *>(field->parentWidget())
+                    || qobject_cast<QComboBox *>(field->parentWidget()) || field->isReadOnly())
+                    continue;
+                done.insert(field);
+                // Return commits only a text its validator accepts.
+                if (!field->hasAcceptableInput())
+                    refused << field->objectName() + " (" + panelOf(field) + "): \"" + field->text() + "\"";
+                act(field, QStringLiteral("Return"), [field] {
+                    field->setFocus();
+                    QTest::keyClick(field, Qt::Key_Return);
+                });
+            } else if (auto *radio = qobject_cast<QRadioButton *>(w.data())) {
+                if (!radio->isChecked())
+                    continue;
+                done.insert(radio);
+                act(radio, QStringLiteral("clicked again"), [radio] { radio->click(); });
+                // A checked radio button clicked again stays checked.
+                if (!radio->isChecked())
+                    unchecked << radio->objectName() + " (" + panelOf(radio) + ")";
+            } else if (auto *combo = qobject_cast<QComboBox *>(w.data())) {
+                if (combo->currentIndex() < 0)
+                    continue;
+                done.insert(combo);
+                act(combo, QStringLiteral("re-picked"), [combo] {
+                    const int index = combo->currentIndex();
+                    emit combo->activated(index);
+                    emit combo->textActivated(combo->itemText(index));
+                });
+            } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(w.data())) {
+                if (spin->isReadOnly())
+                    continue;
+                done.insert(spin);
+                act(spin, QStringLiteral("Return"), [spin] {
+                    spin->setFocus();
+                    QTest::keyClick(spin, Qt::Key_Return);
+                });
+            }
+        }
+    }
+
+    template <typename F>
+    void act(QWidget *widget, const QString &action, F edit)
+    {
+        ++actions;
+        const QString name = widget->objectName();
+        const QString panel = panelOf(widget);
+        panels << panel + "/" + widget->metaObject()->className();
+        const QByteArray before = bytes(window->getWorkingBytes());
+        const int seen = closer->seen.size();
+        edit();
+        closer->settle(2000);
+        QCoreApplication::processEvents();
+        for (int i = seen; i < closer->seen.size(); ++i)
+            boxes << QStringLiteral("%1 (%2) %3: %4 / %5")
+                         .arg(name, panel, action, closer->seen[i].title, closer->seen[i].text);
+        const QByteArray after = bytes(window->getWorkingBytes());
+        const QList<int> offsets = differences(before, after);
+        if (!offsets.isEmpty()) {
+            Change change{name, panel, action, offsets, {}, {}};
+            for (int i : offsets) {
+                change.before.append(before[i]);
+                change.after.append(after[i]);
+            }
+            changes << change;
+        }
+    }
+
+    MainWindow *window;
+    ModalCloser *closer;
+    QSet<QWidget *> done;
+    bool checkBoxPass = false;
+};
+
+} // namespace
+
+class TestPreservation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void noOpEditsKeepEveryByte_data();
+    void noOpEditsKeepEveryByte();
+    void mutatedImagesSurvive_data();
+    void mutatedImagesSurvive();
+
+private:
+    // Opens `path` in a fresh window and runs the no-op edits; the working
+    // image right after the load (tabs shown) and the editor that ran them.
+    void openAndEdit(const QString &path, QByteArray *loaded, std::unique_ptr<NoOpEditor> *editor);
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<ModalCloser> closer;
+    std::unique_ptr<QTemporaryDir> tmp;
+    QTemporaryDir settingsDir;
+    QMap<QString, QByteArray> samples;
+};
+
+void TestPreservation::initTestCase()
+{
+    qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
+    QVERIFY(settingsDir.isValid());
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
+    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
+    for (const QString &name : data.entryList(QDir::Files))
+        samples.insert(name, readAll(data.filePath(name)));
+    QVERIFY(!sampleNames().isEmpty());
+}
+
+void TestPreservation::cleanupTestCase()
+{
+    // No test writes into the samples.
+    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
+    QCOMPARE(data.entryList(QDir::Files), QStringList(samples.keys()));
+    for (auto it = samples.cbegin(); it != samples.cend(); ++it)
+        QVERIFY2(readAll(data.filePath(it.key())) == it.value(), qPrintable(it.key()));
+}
+
+void TestPreservation::init()
+{
+    tmp.reset(new QTemporaryDir);
+    QVERIFY(tmp->isValid());
+    closer.reset(new ModalCloser);
+    // Message boxes get Ok (a box without it is closed as Escape does), any
+    // other dialog is closed.
+    closer->onDialog = ModalCloser::reject;
+    window.reset(new MainWindow);
+    window->show();
+}
+
+void TestPreservation::cleanup()
+{
+    // Discarded without asking, whatever the edits did.
+    window.reset();
+    if (closer)
+        QVERIFY(closer->settle());
+    closer.reset();
+    tmp.reset();
+}
+
+void TestPreservation::openAndEdit(const QString &path, QByteArray *loaded,
+                                   std::unique_ptr<NoOpEditor> *editor)
+{
+    window->openFile(path.toLocal8Bit().constData());
+    QVERIFY(closer->settle());
+    // Every tab is shown once, then the floating viewer: some pages are built
+    // only when they are first looked at.
+    auto *tabs = child<QTabWidget>(window.get(), "dataTabs");
+    for (int index = 0; index < tabs->count(); ++index) {
+        tabs->setCurrentIndex(index);
+        QCoreApplication::processEvents();
+    }
+    tabs->setCurrentIndex(0);
+    QVERIFY(closer->settle());
+    *loaded = bytes(window->getWorkingBytes());
+    editor->reset(new NoOpEditor(window.get(), closer.get()));
+    (*editor)->run();
+    QVERIFY(closer->settle());
+}
+
+void TestPreservation::noOpEditsKeepEveryByte_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QByteArray>("patched");   // empty: the sample file as it is
+    for (const QString &name : sampleNames())
+        QTest::newRow(qPrintable(name)) << name << QByteArray();
+    // Samples whose known losses come from revision 3, at revision 4, where
+    // the range limits' offset flags and all bits of byte 20 are coded.
+    for (const char *name : {"range-limit-offsets", "cea-bad-checksum", "digital-1.3-colour-bits"}) {
+        QByteArray image = sampleImage(name);
+        image[19] = 4;
+        fixChecksum(image, 0);
+        QTest::newRow(qPrintable(QString("%1 at revision 4").arg(name))) << name << image;
+    }
+    // Bytes 21-22 = 00 00 at revision 4: screen size and aspect ratio undefined.
+    QByteArray undefinedSize = sampleImage("screen-size-zero");
+    undefinedSize[19] = 4;
+    fixChecksum(undefinedSize, 0);
+    QTest::newRow("screen-size-zero at revision 4") << "screen-size-zero" << undefinedSize;
+}
+
+void TestPreservation::noOpEditsKeepEveryByte()
+{
+    QFETCH(QString, sample);
+    QFETCH(QByteArray, patched);
+    const QString path = tmp->filePath(sample + ".bin");
+    if (patched.isEmpty()) {
+        QVERIFY(QFile::copy(samplePath(sample), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    } else {
+        QVERIFY(writeAll(path, patched));
+    }
+    const QByteArray file = patched.isEmpty() ? sampleImage(sample) : patched;
+
+    QByteArray loaded;
+    std::unique_ptr<NoOpEditor> editor;
+    openAndEdit(path, &loaded, &editor);
+    QVERIFY(editor);
+    QVERIFY(editor->actions > 0);
+
+    // Loading changes only what the user was told of: a revision other than
+    // 3 or 4 becomes 4, an extension with a bad checksum is erased.
+    QCOMPARE(bytes(window->getReferenceBytes()), file);
+    QByteArray expected = file;
+    if (u8(expected[19]) != 3 && u8(expected[19]) != 4) {
+        expected[19] = 4;
+        fixChecksum(expected, 0);
+    }
+    if (sample == QLatin1String("cea-bad-checksum"))
+        expected.replace(128, 128, QByteArray(128, '\0'));
+    QCOMPARE(loaded.toHex(' '), expected.toHex(' '));
+    const int revision = loaded[19];
+
+    // Each change a no-op edit made is either a known one or a fault.
+    QStringList faults;
+    for (const Change &change : editor->changes) {
+        QStringList why;
+        for (int i = 0; i < change.offsets.size(); ++i) {
+            const KnownChange *known = knownCause(change, revision, i);
+            if (known == nullptr) {
+                faults << change.describe();
+                why.clear();
+                break;
+            }
+            if (!why.contains(QLatin1String(known->why)))
+                why << QLatin1String(known->why);
+        }
+        if (!why.isEmpty())
+            qInfo("known: %s (%s)", qPrintable(change.describe()), qPrintable(why.join("; ")));
+    }
+    for (const QString &field : editor->refused)
+        qInfo("shown text not accepted by its field: %s", qPrintable(field));
+    if (qEnvironmentVariableIsSet("VOZEVU_PRESERVATION_TRACE")) {
+        QMap<QString, int> panels;
+        for (const QString &panel : editor->panels)
+            ++panels[panel];
+        for (auto it = panels.cbegin(); it != panels.cend(); ++it)
+            qInfo("%s: %d", qPrintable(it.key()), it.value());
+    }
+    // Bytes 21-22 = 00 00 (undefined) at revision 4 decode as a landscape
+    // ratio of 0.99, outside the landscape range: the checked Aspect Ratio
+    // button clicked again warns "Aspect Ratio not in range for Landscape
+    // Orientation" and writes 1.00 (byte 21 = 01). How an undefined size is
+    // to be shown at revision 4 is open; the fault is kept visible here.
+    const char *undefinedSize = "screen-size-zero at revision 4";
+    QEXPECT_FAIL(undefinedSize, "00 00 at revision 4 becomes ratio 1.00 on a re-click", Continue);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
+    QEXPECT_FAIL(undefinedSize, "the re-click warns that 0.99 is out of the landscape range", Continue);
+    QVERIFY2(editor->boxes.isEmpty(), qPrintable(editor->boxes.join(QStringLiteral("\n"))));
+    QVERIFY2(editor->unchecked.isEmpty(), qPrintable(editor->unchecked.join(QStringLiteral("\n"))));
+    const QByteArray working = bytes(window->getWorkingBytes());
+    QCOMPARE(blockSum(working, 0), 0);
+    if (working[126] != 0)
+        QCOMPARE(blockSum(working, 128), 0);
+}
+
+void TestPreservation::mutatedImagesSurvive_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    const QStringList names = sampleNames();
+    std::mt19937 random(20261209u);
+    // About 1.3 s each under the sanitizers: 20 keep the program under a
+    // minute. VOZEVU_PRESERVATION_COUNT asks for more (same seed, same first rows).
+    const int count = qEnvironmentVariableIsSet("VOZEVU_PRESERVATION_COUNT")
+                          ? qEnvironmentVariableIntValue("VOZEVU_PRESERVATION_COUNT")
+                          : 20;
+    for (int n = 0; n < count; ++n) {
+        const QString name = names.at(n % names.size());
+        QByteArray image = sampleImage(name);
+        std::uniform_int_distribution<int> howMany(1, 8);
+        std::uniform_int_distribution<int> where(8, 254);
+        std::uniform_int_distribution<int> value(0, 255);
+        const int edits = howMany(random);
+        for (int e = 0; e < edits; ++e) {
+            int at = where(random);
+            if (at == 127)
+                at = 126;
+            image[at] = char(value(random));
+        }
+        fixChecksum(image, 0);
+        fixChecksum(image, 128);
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(n).arg(name))) << image;
+    }
+}
+
+void TestPreservation::mutatedImagesSurvive()
+{
+    QFETCH(QByteArray, image);
+    const QString path = tmp->filePath("mutated.bin");
+    QVERIFY(writeAll(path, image));
+    QByteArray loaded;
+    std::unique_ptr<NoOpEditor> editor;
+    openAndEdit(path, &loaded, &editor);
+    QVERIFY(editor);
+    for (const QString &box : editor->boxes)
+        qInfo("box on a no-op edit: %s", qPrintable(box));
+    if (!editor->boxes.isEmpty())
+        qInfo("image: %s", image.toHex(' ').constData());
+    // Whatever was done, the image stays whole: checksums right.
+    const QByteArray working = bytes(window->getWorkingBytes());
+    QCOMPARE(blockSum(working, 0), 0);
+    QCOMPARE(closer->unexpected, 0);
+}
+
+QTEST_MAIN(TestPreservation)
+#include "tst_preservation.moc"
