@@ -375,14 +375,14 @@ void DisplayParameters::on_vSizeField_editingFinished()
 
 void DisplayParameters::on_portraitRB_clicked(bool checked)
 {
-    screen.chooseOrientation(ScreenSizeFields::Portrait, checked);
-    updateDisplayParameters();
+    if (screen.chooseOrientation(ScreenSizeFields::Portrait, checked))
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_landscapeRB_clicked(bool checked)
 {
-    screen.chooseOrientation(ScreenSizeFields::Landscape, checked);
-    updateDisplayParameters();
+    if (screen.chooseOrientation(ScreenSizeFields::Landscape, checked))
+        updateDisplayParameters();
 }
 
 void DisplayParameters::on_ratioField_editingFinished()

@@ -108,14 +108,14 @@ void DisplayScreenSize::on_vSizeField_editingFinished()
 
 void DisplayScreenSize::on_portraitRB_clicked(bool checked)
 {
-    screen.chooseOrientation(ScreenSizeFields::Portrait, checked);
-    updateDisplayParameters();
+    if (screen.chooseOrientation(ScreenSizeFields::Portrait, checked))
+        updateDisplayParameters();
 }
 
 void DisplayScreenSize::on_landscapeRB_clicked(bool checked)
 {
-    screen.chooseOrientation(ScreenSizeFields::Landscape, checked);
-    updateDisplayParameters();
+    if (screen.chooseOrientation(ScreenSizeFields::Landscape, checked))
+        updateDisplayParameters();
 }
 
 void DisplayScreenSize::on_ratioField_editingFinished()

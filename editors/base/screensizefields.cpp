@@ -81,7 +81,8 @@ void ScreenSizeFields::show(bool ratioMode)
 
 bool ScreenSizeFields::chooseDimensions(bool checked)
 {
-    if (!checked)
+    // Choosing the mode already shown changes nothing.
+    if (!checked || kind == Size)
         return false;
     dimensionsGB->setEnabled(true);
     aspectRatioRB->setChecked(false);
@@ -95,7 +96,7 @@ bool ScreenSizeFields::chooseDimensions(bool checked)
 
 bool ScreenSizeFields::chooseAspectRatio(bool checked)
 {
-    if (!checked)
+    if (!checked || kind != Size)
         return false;
     aspectRatioGB->setEnabled(true);
     dimensionsRB->setChecked(false);
@@ -126,11 +127,16 @@ bool ScreenSizeFields::finishVSize()
     return true;
 }
 
-void ScreenSizeFields::chooseOrientation(uint32_t orientation, bool checked)
+bool ScreenSizeFields::chooseOrientation(uint32_t orientation, bool checked)
 {
+    // The orientation already shown: nothing to check or write, so that an
+    // undefined size (00 00, shown as 0.99) is not replaced by a click.
+    if (checked && kind == orientation)
+        return false;
     if (checked)
         kind = orientation;
     ratio = checkedRatio(orientation, true);
+    return true;
 }
 
 bool ScreenSizeFields::finishRatio()

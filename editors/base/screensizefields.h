@@ -66,7 +66,7 @@ public:
     bool chooseAspectRatio(bool checked);
     bool finishHSize();
     bool finishVSize();
-    void chooseOrientation(uint32_t orientation, bool checked);
+    bool chooseOrientation(uint32_t orientation, bool checked);
     bool finishRatio();
 
     uint32_t kind = Size;

@@ -235,6 +235,10 @@ void TestScreenSizeGamma::checkedButtonClickedAgain_data()
     QTest::newRow("dimensions") << "established-timings-iii" << -1 << "dimensionsRB";
     QTest::newRow("aspect ratio") << "established-timings-iii" << 79 << "aspectRatioRB";
     QTest::newRow("landscape") << "established-timings-iii" << 79 << "landscapeRB";
+    // 00 00, an undefined size, shows as landscape 0.99: clicking the shown
+    // choice again neither warns nor writes a ratio.
+    QTest::newRow("undefined, aspect ratio") << "established-timings-iii" << 0 << "aspectRatioRB";
+    QTest::newRow("undefined, landscape") << "established-timings-iii" << 0 << "landscapeRB";
 }
 
 // The mode buttons and the orientation buttons are two separate pairs: the
