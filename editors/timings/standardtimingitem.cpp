@@ -179,6 +179,10 @@ int StandardTimingItem::detectFormatError(QLineEdit *field, int min, int max, in
 
 void StandardTimingItem::on_hActiveField_editingFinished()
 {
+    // The value shown, committed untouched, keeps the bytes as loaded (00 00
+    // decodes to 248 pixels, below the range a user may type).
+    if (ui->hActiveField->text() == QString::number(item.hActive))
+        return;
     item.hActive = static_cast<Word>(detectFormatError(
         ui->hActiveField, 256, 2288, 8,
         "Horizontal Active Pixels must be in range of 256 to 2288 in increments of 8 pixels"));
@@ -187,6 +191,8 @@ void StandardTimingItem::on_hActiveField_editingFinished()
 
 void StandardTimingItem::on_refreshField_editingFinished()
 {
+    if (ui->refreshField->text() == QString::number(item.refresh))
+        return;
     item.refresh = static_cast<Word>(detectFormatError(
         ui->refreshField, 60, 123, 1, "Refresh Rate must be in range of 60 to 123 Hz"));
     updateStandardTiming();

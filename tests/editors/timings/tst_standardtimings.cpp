@@ -167,6 +167,28 @@ private slots:
         QCOMPARE(blockSum(images.working), 0);
     }
 
+    // 00 00 decodes to 248 pixels, below the typed range: finishing the
+    // fields without typing neither warns nor rewrites the pair.
+    void untouchedFieldsKeepLoadedPair()
+    {
+        QByteArray image = sampleImage("analog-1.3");
+        image[40] = 0;
+        image[41] = 0;
+        fixChecksum(image, 0);
+        images.set(image);
+        _EDID_MANDATORY_INFO info;
+        QVERIFY(EDIDGetMandatoryInfo(images.working, &info));
+        StandardTimings panel;
+        panel.initFields(info.standard, images.reference, images.working);
+        StandardTimingItem *item = panel.item(2);
+        QCOMPARE(item->findChild<QLineEdit *>("hActiveField")->text(), QString("248"));
+        ModalCloser closer;
+        for (const char *name : {"hActiveField", "refreshField"})
+            emit item->findChild<QLineEdit *>(name)->editingFinished();
+        QVERIFY(closer.titles.isEmpty());
+        QCOMPARE(images.workingBytes(), image);
+    }
+
     void unusedItemShowsDefaults()
     {
         unsigned char image[256] = {};
