@@ -30,29 +30,9 @@
 #include "mainwindow.h"
 #include "testsupport.h"
 #include "updatecheck.h"
+#include "windowtest.h"
 
 namespace {
-
-// Any file, the samples included, as it is on disk (empty if unreadable).
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(data), qint64(data.size()));
-}
-
-QByteArray bytes(const u8 *image)
-{
-    return QByteArray(reinterpret_cast<const char *>(image), 256);
-}
 
 // The export format, written independently of the program.
 QByteArray expectedExport(const QByteArray &image)
@@ -170,30 +150,19 @@ private:
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> tmp;
     std::unique_ptr<ModalCloser> closer;
-    QTemporaryDir settingsDir;
-    // The sample files as they were before the tests: no test may write there.
-    QMap<QString, QByteArray> samples;
+    WindowTestEnvironment environment;
 };
 
 void TestMainWindow::initTestCase()
 {
-    // The start-up update request goes nowhere during the tests, and the
-    // settings store is a private one.
-    qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
-    QVERIFY(settingsDir.isValid());
-    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
-    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
-    for (const QString &name : data.entryList(QDir::Files))
-        samples.insert(name, readAll(data.filePath(name)));
-    QVERIFY(samples.contains("analog-1.3.bin"));
+    QVERIFY(environment.setUp());
+    QVERIFY(environment.hasSample("analog-1.3.bin"));
 }
 
 void TestMainWindow::cleanupTestCase()
 {
-    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
-    QCOMPARE(data.entryList(QDir::Files), QStringList(samples.keys()));
-    for (auto it = samples.cbegin(); it != samples.cend(); ++it)
-        QVERIFY2(readAll(data.filePath(it.key())) == it.value(), qPrintable(it.key()));
+    // No test writes into the samples.
+    QCOMPARE(environment.changedSamples(), QStringList());
 }
 
 void TestMainWindow::init()
@@ -241,7 +210,7 @@ void TestMainWindow::writePadded(QString *path, QByteArray *image)
     padded[254] = 0x01;
     fixChecksum(padded, 128);
     *path = tmp->filePath("padded.bin");
-    writeAll(*path, padded);
+    QVERIFY(writeAll(*path, padded));
     *image = padded.leftJustified(256, '\0', true);
 }
 
@@ -411,21 +380,21 @@ void TestMainWindow::refusesBadFiles()
     const QByteArray valid = readSample("hdmi-tv.bin");
     QString path = tmp->filePath("bad.bin");
     if (kind == "empty") {
-        writeAll(path, QByteArray());
+        QVERIFY(writeAll(path, QByteArray()));
     } else if (kind == "short") {
-        writeAll(path, valid.left(127));
+        QVERIFY(writeAll(path, valid.left(127)));
     } else if (kind == "shorttext") {
         path = tmp->filePath("short.dat");
         QByteArray text = expectedExport(valid);
         // Three header lines and seven data rows.
-        writeAll(path, text.left(13 + 2 * 54 + 7 * 54));
+        QVERIFY(writeAll(path, text.left(13 + 2 * 54 + 7 * 54)));
     } else if (kind == "checksum") {
         QByteArray image = valid;
         image[20] = static_cast<char>(image[20] ^ 1);
-        writeAll(path, image);
+        QVERIFY(writeAll(path, image));
     } else if (kind == "bigtext") {
         path = tmp->filePath("big.dat");
-        writeAll(path, QByteArray(5 * 1024 * 1024, 'Z'));
+        QVERIFY(writeAll(path, QByteArray(5 * 1024 * 1024, 'Z')));
     } else if (kind == "directory") {
         path = tmp->filePath("folder.bin");
         QVERIFY(QDir().mkdir(path));
@@ -461,7 +430,7 @@ void TestMainWindow::largeRawFileReadsFirstBlocks()
     QByteArray big = valid;
     big.append(QByteArray(5 * 1024 * 1024, '\x5A'));
     const QString path = tmp->filePath("big.bin");
-    writeAll(path, big);
+    QVERIFY(writeAll(path, big));
     QElapsedTimer clock;
     clock.start();
     openWindow(path);
@@ -473,7 +442,7 @@ void TestMainWindow::largeRawFileReadsFirstBlocks()
 void TestMainWindow::dropOpensEachFile()
 {
     const QString bad = tmp->filePath("bad.bin");
-    writeAll(bad, QByteArray(256, '\x11'));
+    QVERIFY(writeAll(bad, QByteArray(256, '\x11')));
     const QString first = samplePath("analog-1.3.bin");
     const QString third = samplePath("displayport-1.4.bin");
 
@@ -533,7 +502,7 @@ void TestMainWindow::exportThenImportIsExact()
     QByteArray loose = text.toLower();
     loose.replace("\r\n", "\n");
     const QString loosePath = tmp->filePath("loose.edid");
-    writeAll(loosePath, loose);
+    QVERIFY(writeAll(loosePath, loose));
     openWindow(samplePath("analog-1.3.bin"));
     openWindow(loosePath);
     QCOMPARE(bytes(window->getWorkingBytes()), image);
@@ -739,7 +708,7 @@ void TestMainWindow::forcedRevisionIsApplied()
     image[19] = 2;
     fixChecksum(image, 0);
     const QString path = tmp->filePath("rev2.bin");
-    writeAll(path, image);
+    QVERIFY(writeAll(path, image));
 
     closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
     window->openFile(path.toLocal8Bit().constData());

@@ -26,27 +26,9 @@
 
 #include "mainwindow.h"
 #include "testsupport.h"
+#include "windowtest.h"
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-QByteArray bytes(const u8 *image)
-{
-    return QByteArray(reinterpret_cast<const char *>(image), 256);
-}
 
 // The editor a widget belongs to: its nearest ancestor of this program's own
 // classes (a panel), or the main window.
@@ -311,28 +293,19 @@ private:
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<ModalCloser> closer;
     std::unique_ptr<QTemporaryDir> tmp;
-    QTemporaryDir settingsDir;
-    QMap<QString, QByteArray> samples;
+    WindowTestEnvironment environment;
 };
 
 void TestPreservation::initTestCase()
 {
-    qputenv("VOZEVU_UPDATE_SERVER", "http://127.0.0.1:9");
-    QVERIFY(settingsDir.isValid());
-    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
-    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
-    for (const QString &name : data.entryList(QDir::Files))
-        samples.insert(name, readAll(data.filePath(name)));
+    QVERIFY(environment.setUp());
     QVERIFY(!sampleNames().isEmpty());
 }
 
 void TestPreservation::cleanupTestCase()
 {
     // No test writes into the samples.
-    const QDir data(QStringLiteral(VOZEVU_TEST_DATA));
-    QCOMPARE(data.entryList(QDir::Files), QStringList(samples.keys()));
-    for (auto it = samples.cbegin(); it != samples.cend(); ++it)
-        QVERIFY2(readAll(data.filePath(it.key())) == it.value(), qPrintable(it.key()));
+    QCOMPARE(environment.changedSamples(), QStringList());
 }
 
 void TestPreservation::init()
