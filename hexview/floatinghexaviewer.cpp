@@ -2,6 +2,7 @@
 #include "ui_floatinghexaviewer.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableWidgetItem>
 
@@ -97,6 +98,15 @@ void FloatingHexaViewer::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         dragging = false;
+}
+
+void FloatingHexaViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FloatingHexaViewer::mouseMoveEvent(QMouseEvent *event)

@@ -6,6 +6,7 @@
 
 #include "edidtypes.h"
 
+class QKeyEvent;
 class QMouseEvent;
 
 namespace Ui {
@@ -36,6 +37,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Escape does not hide the window: it is opened and closed only through
+    // the main window's "Hexa Viewer" action, which must stay in step.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateCell(const u8 *reference, const u8 *working, int index);

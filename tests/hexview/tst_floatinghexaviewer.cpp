@@ -35,6 +35,7 @@ private slots:
     void dragFromTheTable();
     void otherInputDoesNotMove();
     void raisedFlag();
+    void escapeKeepsWindowOpen();
 
 private:
     QTableWidgetItem *cell(int byte) { return table()->item(byte / 16, byte % 16); }
@@ -174,6 +175,15 @@ void TestFloatingHexaViewer::raisedFlag()
     QVERIFY(window->isVisible());   // the flag alone changes nothing on screen
     window->setRaised(false);
     QVERIFY(!window->isRaised());
+}
+
+// Only the main window's action closes it, so that the action stays in step.
+void TestFloatingHexaViewer::escapeKeepsWindowOpen()
+{
+    window->setRaised(true);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->isRaised());
 }
 
 QTEST_MAIN(TestFloatingHexaViewer)
