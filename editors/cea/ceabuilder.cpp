@@ -19,6 +19,15 @@ CEABlock *CEABuilder::make(int t)
     }
 }
 
+QString CEABuilder::rawReason(int t, const QByteArray &payload)
+{
+    switch (t) {
+    default:
+        Q_UNUSED(payload);
+        return QString();
+    }
+}
+
 CEABlock *CEABuilder::makeRaw()
 {
     return new CEARawBlock(nullptr);
