@@ -19,6 +19,16 @@ CEABlock *CEABuilder::make(int t)
     }
 }
 
+bool CEABuilder::hasEditor(int t)
+{
+    switch (t) {
+    case CEA_DETAILED_TIMING:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString CEABuilder::rawReason(int t, const QByteArray &payload)
 {
     switch (t) {

@@ -16,6 +16,8 @@ public:
     // outside the table and for a kind that has no editor of its own.
     static CEABlock *make(CEABlockType t) { return make(static_cast<int>(t)); }
     static CEABlock *make(int t);
+    // Whether make(t) gives an editor.
+    static bool hasEditor(int t);
 
     // Why the editor of kind t cannot hand a loaded block back byte for byte
     // (the payload as its initFields gets it: after the extended tag byte for

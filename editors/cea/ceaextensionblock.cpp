@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 
 #include "ceabuilder.h"
+#include "cearawblock.h"
 #include "hexaviewer.h"
 
 // Resources live in a static library: register them once, from the global namespace.
@@ -34,12 +35,70 @@ const int offsetDataEnd = 2;
 const int offsetCollection = 4;
 const int offsetChecksum = 127;
 const int maxPayload = 31;  // 5-bit length field of a data block header
+const int timingSize = 18;
+
+// A loaded block of a kind that has an editor, until the block is first
+// shown: it lists under the kind's name and hands back the loaded bytes, so
+// that an extension opens without building every editor.
+class PendingBlock : public CEABlock
+{
+public:
+    PendingBlock(CEABlockType kind, const _EDID_CEA_DATA_BLOCK_INFO &entry)
+        : CEABlock(nullptr), tag(entry.tag), payload(payloadBytes(entry, maxPayload))
+    {
+        type = kind;
+    }
+
+    QByteArray getEDIDData() override
+    {
+        const int extTag = getSubType();
+        return extTag != 0 ? QByteArray(1, static_cast<char>(extTag)) + payload : payload;
+    }
+
+    // The block as its editor loads it, from the bytes kept here.
+    _EDID_CEA_DATA_BLOCK_INFO entry()
+    {
+        _EDID_CEA_DATA_BLOCK_INFO info{};
+        info.tag = tag;
+        info.length = payload.size();
+        info.payload = reinterpret_cast<unsigned char *>(payload.data());
+        return info;
+    }
+
+private:
+    unsigned int tag;
+    QByteArray payload;
+};
+
+// The whole block (header tag, every byte after the header) as the raw
+// editor loads it.
+CEABlock *makeRawBlock(unsigned int tag, QByteArray bytes, const QString &reason,
+                       unsigned char *reference, unsigned char *working)
+{
+    _EDID_CEA_DATA_BLOCK_INFO whole{};
+    whole.tag = tag;
+    whole.length = bytes.size();
+    whole.payload = reinterpret_cast<unsigned char *>(bytes.data());
+    auto *block = static_cast<CEARawBlock *>(CEABuilder::makeRaw());
+    block->initFields(whole, reference, working);
+    if (!reason.isEmpty())
+        block->setReason(reason);
+    return block;
+}
+
+// Copies `bytes` into `out` from `at`, stopping before the checksum.
+void put(QByteArray &out, int at, const QByteArray &bytes)
+{
+    for (int i = 0; i < bytes.size() && at + i < offsetChecksum; ++i)
+        out[at + i] = bytes[i];
+}
 
 } // namespace
 
 CEAExtensionBlock::CEAExtensionBlock(QWidget *parent)
     : QWidget(parent), ui(new Ui::CEAExtensionBlock), reference(nullptr), working(nullptr),
-      version(3), helpBlock(nullptr), warningOpen(false), oversizeBlock(false)
+      version(3), helpBlock(nullptr), warningOpen(false), oversizeBlock(false),
+      loadedEnd(offsetCollection)
 {
     initCEAResources();
     ui->setupUi(this);
@@ -70,20 +129,40 @@ void CEAExtensionBlock::initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char
     ui->monitorSupportWidget->initFields(info->support, reference, working);
     ui->nativeDTDSB->setValue(ui->monitorSupportWidget->getNativeCount());
 
-    if (reference != nullptr)
+    if (reference != nullptr) {
+        loaded = QByteArray(reinterpret_cast<const char *>(reference + 128), 128);
         loadDataBlocks(reference + 128);
+    }
     loadDetailedTimings(info->dtds);
 
     ui->listWidget->setCurrentRow(-1);
     updateUI();
+    keepLoadedLayout();
     HexaViewer::getInstance()->setCEABasicInfo(getCEABasicInfo());
     emit valueChanged();
 }
 
+// What the editors give right after a load: while they give it again, the
+// assembly hands back the loaded bytes (offset d, bytes between or past the
+// blocks and timings) as they were.
+void CEAExtensionBlock::keepLoadedLayout()
+{
+    if (loaded.size() != 128)
+        return;
+    int count = 0;
+    loadedBlocks = getEDIDDataBlocks(&count, 0, false);
+    loadedTimings = getEDIDDataBlocks(&count, count, true);
+    const int d = static_cast<unsigned char>(loaded[offsetDataEnd]);
+    if (d >= offsetCollection && d < offsetChecksum)
+        loadedEnd = qMax(loadedEnd, qMin(d + loadedTimings.size(), int(offsetChecksum)));
+}
+
 // Every data block of the collection (bytes 4 to d - 1 of the extension), in
-// order. A length running past the collection is cut at its end. The decoded
-// record leaves out headers of tag 0 (reserved), so the bytes are walked here
-// with the record's length rule, and such blocks are kept too.
+// order. The decoded record leaves out headers of tag 0 (reserved), so the
+// bytes are walked here with the record's length rule, and such blocks are
+// kept too. A block whose length runs past d is kept whole (up to byte 126).
+// A block of a kind with an editor waits for its first showing; one that its
+// editor could not hand back exactly is kept raw, with the reason.
 void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
 {
     const int d = extension[offsetDataEnd];
@@ -91,11 +170,12 @@ void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
     int i = offsetCollection;
     while (i < end) {
         const unsigned char header = extension[i];
-        const int length = header & 0x1F;
         _EDID_CEA_DATA_BLOCK_INFO entry{};
         entry.tag = header >> 5;
-        entry.length = qMin(length, end - (i + 1));
+        entry.length = qMin(header & 0x1F, offsetChecksum - (i + 1));
         entry.payload = extension + i + 1;
+        const QByteArray whole = CEABlock::payloadBytes(entry, maxPayload);
+        i += 1 + entry.length;
 
         // Only a tag 7 block carries an extended tag, and only when it has a payload.
         CEABlockType kind = CEA_UNKNOWN;
@@ -104,24 +184,27 @@ void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
         else if (entry.length > 0)
             kind = CEABlock::getBlockType(7, entry.payload[0]);
 
-        CEABlock *block = kind != CEA_UNKNOWN ? CEABuilder::make(kind) : nullptr;
-        if (block != nullptr) {
-            connectBlock(block);
+        CEABlock *block = nullptr;
+        if (kind != CEA_UNKNOWN && CEABuilder::hasEditor(kind)) {
             if (CEABlock::getSubType(kind) != 0) {
                 entry.payload += 1;
                 entry.length -= 1;
             }
+            const QString reason =
+                CEABuilder::rawReason(kind, CEABlock::payloadBytes(entry, maxPayload));
+            if (reason.isEmpty())
+                block = new PendingBlock(kind, entry);
+            else
+                block = makeRawBlock(entry.tag, whole, reason, reference, working);
         } else {
-            block = CEABuilder::makeRaw();
-            connectBlock(block);
+            block = makeRawBlock(entry.tag, whole, QString(), reference, working);
         }
-        block->initFields(entry, reference, working);
+        connectBlock(block);
         placeBlock(block);
         ceaBlocks.append(block);
-        updateBlockList();
-
-        i += 1 + length;
+        loadedEnd = qMax(loadedEnd, i);
     }
+    updateBlockList();
 }
 
 // The detailed timings as decoded: the count of 18-byte descriptors from
@@ -154,6 +237,11 @@ void CEAExtensionBlock::resetFields(unsigned char *reference, unsigned char *wor
     ceaBlocks.clear();
     for (CEABlock *block : blocks)
         deleteBlock(block);
+
+    loaded.clear();
+    loadedBlocks.clear();
+    loadedTimings.clear();
+    loadedEnd = offsetCollection;
 
     ui->Totalsize->setText(QStringLiteral("Total size = 0/%1").arg(dataBudget));
     ui->Totalsize->setStyleSheet(QString());
@@ -193,10 +281,6 @@ QByteArray CEAExtensionBlock::getEDIDData()
 
 QByteArray CEAExtensionBlock::assemble(bool *warn)
 {
-    QByteArray result;
-    result.append(char(0x02));
-    result.append(static_cast<char>(version & 0xFF));
-
     oversizeBlock = false;
     int count = 0;
     const QByteArray blocks = getEDIDDataBlocks(&count, 0, false);
@@ -211,19 +295,54 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
         ui->Totalsize->setStyleSheet(QString());
     }
 
-    result.append(static_cast<char>((offsetCollection + blocks.size()) & 0xFF));
-    result.append(ui->monitorSupportWidget->getEDIDData().left(1));
-    result.append(blocks);
-    result.append(timings);
-    result = result.left(offsetChecksum);
-    while (result.size() < offsetChecksum)
-        result.append('\0');
+    // Offsets 0 to 126: the loaded bytes stand where the content leaves them.
+    QByteArray result = loaded.size() == 128 ? loaded.left(offsetChecksum)
+                                             : QByteArray(offsetChecksum, '\0');
+    result[0] = char(0x02);
+    result[1] = static_cast<char>(version & 0xFF);
+    result[3] = ui->monitorSupportWidget->getEDIDData().left(1).leftJustified(1, '\0').at(0);
+    layOut(result, blocks, timings);
 
     unsigned int sum = 0;
     for (char byte : result)
         sum += static_cast<unsigned char>(byte);
     result.append(static_cast<char>((256 - (sum % 256)) % 256));
     return result;
+}
+
+// Writes offset d and the data block collection and timings into offsets 2 to
+// 126 of `out`, which holds the loaded bytes (zeros after a reset). While the
+// blocks and timings are those loaded, the loaded layout stands whole; when
+// only the timings changed, they are rewritten at the loaded d; otherwise
+// blocks and timings are written from offset 4. What the old content took and
+// the new one does not becomes padding; loaded bytes past the old content
+// (stray padding) stay unless the new content needs their room.
+void CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
+                               const QByteArray &timings) const
+{
+    const bool fromLoad = loaded.size() == 128;
+    const int d0 = fromLoad ? static_cast<unsigned char>(loaded[offsetDataEnd]) : 0;
+    const bool sameBlocks = fromLoad && blocks == loadedBlocks;
+    const bool sameTimings = fromLoad && timings == loadedTimings;
+    int d;
+    int end;
+    if (sameBlocks && sameTimings) {
+        d = d0;
+        end = loadedEnd;
+    } else if (sameBlocks && d0 >= offsetCollection + loadedBlocks.size()
+               && d0 + timings.size() <= offsetChecksum) {
+        d = d0;
+        put(out, d, timings);
+        end = d + timings.size();
+    } else {
+        d = offsetCollection + blocks.size();
+        put(out, offsetCollection, blocks);
+        put(out, d, timings);
+        end = d + timings.size();
+    }
+    for (int i = end; i < qMin(loadedEnd, int(offsetChecksum)); ++i)
+        out[i] = '\0';
+    out[offsetDataEnd] = static_cast<char>(d & 0xFF);
 }
 
 bool CEAExtensionBlock::isListedAtVersion(CEABlock *block) const
@@ -349,6 +468,8 @@ void CEAExtensionBlock::rescaleTuto()
 
 void CEAExtensionBlock::on_version1RB_clicked()
 {
+    if (version == 1)
+        return;  // the version shown, chosen again
     version = 1;
     updateUI();
     ui->monitorSupportWidget->resetFields(reference, working);
@@ -360,6 +481,8 @@ void CEAExtensionBlock::on_version1RB_clicked()
 
 void CEAExtensionBlock::on_version2RB_clicked()
 {
+    if (version == 2)
+        return;  // the version shown, chosen again
     version = 2;
     updateUI();
     updateCEAExtension();
@@ -368,6 +491,8 @@ void CEAExtensionBlock::on_version2RB_clicked()
 
 void CEAExtensionBlock::on_version3RB_clicked()
 {
+    if (version == 3)
+        return;  // the version shown, chosen again
     version = 3;
     updateUI();
     updateCEAExtension();
@@ -420,6 +545,7 @@ void CEAExtensionBlock::on_removeBlockButton_clicked()
 
 void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
 {
+    editorAt(currentRow);
     if (currentRow < 0) {
         ui->noBlockLabel->show();
         helpBlock.hide();
@@ -437,6 +563,51 @@ void CEAExtensionBlock::on_listWidget_currentRowChanged(int currentRow)
             block->hide();
         }
     }
+}
+
+QList<CEABlock *> CEAExtensionBlock::getBlocks()
+{
+    for (int row = 0; row < ceaBlocks.size(); ++row)
+        editorAt(row);
+    return ceaBlocks;
+}
+
+// A block waiting for its first showing gets its editor here. An editor that
+// would not hand back the loaded bytes exactly leaves the block raw.
+CEABlock *CEAExtensionBlock::editorAt(int row)
+{
+    if (row < 0 || row >= ceaBlocks.size())
+        return nullptr;
+    auto *pending = dynamic_cast<PendingBlock *>(ceaBlocks.at(row));
+    if (pending == nullptr)
+        return ceaBlocks.at(row);
+
+    const QByteArray bytes = pending->getEDIDData();
+    CEABlock *editor = CEABuilder::make(pending->getBlockKind());
+    if (editor != nullptr) {
+        editor->initFields(pending->entry(), reference, working);
+        if (editor->getEDIDData() != bytes) {
+            qWarning("%s block kept raw: its editor would change it",
+                     qPrintable(pending->getDisplayName()));
+            delete editor;
+            editor = makeRawBlock(static_cast<unsigned int>(pending->getType()), bytes,
+                                  tr("not editable, kept as loaded"), reference, working);
+        }
+    } else {
+        editor = makeRawBlock(static_cast<unsigned int>(pending->getType()), bytes, QString(),
+                              reference, working);
+    }
+    connectBlock(editor);
+    placeBlock(editor);
+    ceaBlocks[row] = editor;
+    deleteBlock(pending);
+    if (QListWidgetItem *item = ui->listWidget->item(row)) {
+        if (item->text().startsWith(pending->getDisplayName() + QStringLiteral(" (")))
+            item->setText(QStringLiteral("%1 (size = %2)")
+                              .arg(editor->getDisplayName())
+                              .arg(bytes.size() + 1));
+    }
+    return editor;
 }
 
 void CEAExtensionBlock::on_blockTypeList_currentRowChanged(int)

@@ -46,7 +46,10 @@ public:
     StringInfo getCEABasicInfo();
 
     int getVersion() const { return version; }
-    QList<CEABlock *> getBlocks() const { return ceaBlocks; }
+    // Every block's editor, in list order; editors not shown yet are built now.
+    QList<CEABlock *> getBlocks();
+    // The editor of row `row`, built now when it was not yet; null past the list.
+    CEABlock *editorAt(int row);
 
 signals:
     void valueChanged();
@@ -77,6 +80,8 @@ private:
     void loadDataBlocks(unsigned char *extension);
     void loadDetailedTimings(const _EDID_CEA_DATA_BLOCK_INFO &timings);
     QByteArray assemble(bool *warn);
+    void layOut(QByteArray &out, const QByteArray &blocks, const QByteArray &timings) const;
+    void keepLoadedLayout();
     bool isListedAtVersion(CEABlock *block) const;
 
     Ui::CEAExtensionBlock *ui;
@@ -87,6 +92,14 @@ private:
     ceaHelpBlock helpBlock;
     bool warningOpen;
     bool oversizeBlock;
+
+    // The extension as loaded (empty after a reset), the data block and
+    // timing bytes the editors gave right after the load, and the end of that
+    // content: while the editors give the same bytes, the loaded layout stands.
+    QByteArray loaded;
+    QByteArray loadedBlocks;
+    QByteArray loadedTimings;
+    int loadedEnd;
 };
 
 #endif // CEAEXTENSIONBLOCK_H

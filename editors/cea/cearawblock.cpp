@@ -108,7 +108,14 @@ QString CEARawBlock::getDisplayName()
 {
     QString codes = extTag >= 0 ? QStringLiteral("tag %1, ext. tag %2").arg(tag).arg(extTag)
                                 : QStringLiteral("tag %1").arg(tag);
-    return QStringLiteral("Raw: %1 (%2)").arg(blockName(tag, extTag), codes);
+    const QString name = QStringLiteral("Raw: %1 (%2)").arg(blockName(tag, extTag), codes);
+    return reason.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, reason);
+}
+
+void CEARawBlock::setReason(const QString &why)
+{
+    reason = why;
+    updateUI();
 }
 
 int CEARawBlock::getType()

@@ -26,6 +26,9 @@ public:
     int getType() override;
     int getSubType() override;
 
+    // Why a block of a kind that has an editor is kept raw; shown in its name.
+    void setReason(const QString &why);
+
     // Name of a data block by its tag and, for tag 7, extended tag (-1: none).
     static QString blockName(int tag, int extTag);
 
@@ -40,6 +43,7 @@ private:
     int tag;
     int extTag;
     QByteArray bytes;
+    QString reason;
 };
 
 #endif // CEARAWBLOCK_H
