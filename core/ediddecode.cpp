@@ -75,8 +75,6 @@ const int32_t kCvtPreferredAspect[8] = {
 const int32_t kAnalogColorType[4] = { 1, 2, 3, 0 };
 
 // Depth code 7 is reserved and reads as 16 bits per primary (6).
-const uint32_t kMaxColorDepth = 6;
-const uint32_t kMaxInterface = 5;     // DisplayPort
 
 // Range limits d10: timing support flags.
 const Byte kRangeDefaultGTF = 0x00;
@@ -232,11 +230,12 @@ _EDID_VIDEO_INPUT_DEF decodeVideoInput(Byte b)
         v.separateSync = bit(b, 3);
         v.compositeSync = bit(b, 2);
         v.syncOnGreen = bit(b, 1);
-    } else if (EDIDCurrentRevision != 3) {
-        const uint32_t depth = (b >> 4) & 0x07;
-        const uint32_t iface = b & 0x0F;
-        v.levelOrDepth = depth > kMaxColorDepth ? kMaxColorDepth : depth;
-        v.interface = (iface >= 1 && iface <= kMaxInterface) ? iface : 0;
+    } else {
+        // Colour depth (bits 6-4) and interface (bits 3-0) as they stand,
+        // reserved codes included; below revision 4 these bits are reserved
+        // (bit 0 is the DFP flag) and are kept for the writer.
+        v.levelOrDepth = (b >> 4) & 0x07;
+        v.interface = b & 0x0F;
     }
     return v;
 }

@@ -70,9 +70,10 @@ typedef struct _EDID_VERSION_REVISION {
 
 // Byte 20. Analog layout: levelOrDepth (signal level 0-3), blankSetup,
 // separateSync, compositeSync, syncOnGreen, serration. Digital layout:
-// levelOrDepth (colour depth code 0-6, revision 4), interface (0-5, revision 4),
-// dfp (bit 0). The fields of the layout not in use are 0, except that
-// serration and dfp both hold bit 0.
+// levelOrDepth (bits 6-4: colour depth code, 7 reserved), interface (bits 3-0:
+// interface code, 6-15 reserved), dfp (bit 0). Below revision 4 bits 6-1 are
+// reserved and held in levelOrDepth and interface all the same. The fields of
+// the layout not in use are 0, except that serration and dfp both hold bit 0.
 typedef struct _EDID_VIDEO_INPUT_DEF {
     Bool analog;
     uint32_t levelOrDepth;

@@ -239,11 +239,12 @@ void EDIDUpdateVideoInputDef(_EDID_VIDEO_INPUT_DEF input, Byte* edid)
         value = static_cast<Byte>(level << 5 | bit(input.blankSetup, 4) | bit(input.separateSync, 3)
                                   | bit(input.compositeSync, 2) | bit(input.syncOnGreen, 1) | bit(input.serration, 0));
     } else if (EDIDCurrentRevision == 4) {
-        const unsigned depth = input.levelOrDepth >= 1 && input.levelOrDepth <= 6 ? input.levelOrDepth : 0;
-        const unsigned iface = input.interface >= 1 && input.interface <= 5 ? input.interface : 0;
-        value = static_cast<Byte>(0x80 | depth << 4 | iface);
+        // Reserved depth (7) and interface (6-15) codes are written as held.
+        value = static_cast<Byte>(0x80 | (input.levelOrDepth & 0x07) << 4 | (input.interface & 0x0F));
     } else {
-        value = input.dfp ? 0x81 : 0x80;
+        // Bit 0 is the DFP flag; bits 6-1 are reserved and written as held.
+        value = static_cast<Byte>(0x80 | (input.levelOrDepth & 0x07) << 4 | (input.interface & 0x0E)
+                                  | bit(input.dfp, 0));
     }
     edid[20] = value;
     updateBaseChecksum(edid);

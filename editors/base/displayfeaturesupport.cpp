@@ -1,4 +1,5 @@
 #include "displayfeaturesupport.h"
+#include "choice.h"
 #include "ui_displayfeaturesupport.h"
 
 #include "edidwriter.h"
@@ -167,8 +168,8 @@ void DisplayFeatureSupport::on_activeOffCB_clicked(bool checked)
 
 void DisplayFeatureSupport::on_colorTypeMulti_activated(int index)
 {
-    colorType = qMax(index, 0);
-    updateDisplayParameters();
+    if (takeChoice(colorType, qMax(index, 0)))
+        updateDisplayParameters();
 }
 
 void DisplayFeatureSupport::on_rgb444CB_clicked(bool checked)

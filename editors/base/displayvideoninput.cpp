@@ -3,7 +3,17 @@
 
 #include "edidwriter.h"
 #include "hexaviewer.h"
+#include "choice.h"
 #include "sectionrows.h"
+
+namespace {
+
+// Codes the combo boxes list: colour depth 0-6 (7 is reserved), interface
+// 0-5 (6-15 are reserved) and analog signal level 0-3.
+const int kDepthCodes = 7;
+const int kInterfaceCodes = 6;
+
+} // namespace
 
 DisplayVideonInput::DisplayVideonInput(QWidget *parent)
     : QGroupBox(parent), ui(new Ui::DisplayVideonInput), support(this)
@@ -51,8 +61,8 @@ void DisplayVideonInput::resetFields(Byte *reference, Byte *working)
                            ui->serrationCB, ui->dfpSupportCB})
         box->setChecked(false);
     ui->digitalRB->setChecked(false);
-    ui->cbdMulti->setCurrentIndex(0);
-    ui->interfaceMulti->setCurrentIndex(0);
+    PanelSupport::showCode(ui->cbdMulti, kDepthCodes, 0);
+    PanelSupport::showCode(ui->interfaceMulti, kInterfaceCodes, 0);
 
     analog = 1;
     signalLevel = 0;
@@ -95,8 +105,8 @@ void DisplayVideonInput::updateUI()
         ui->digitalGB->setEnabled(true);
         ui->analogGB->setEnabled(false);
         ui->dfpSupportCB->setChecked(dfp);
-        ui->cbdMulti->setCurrentIndex(int(colorBitDepth));
-        ui->interfaceMulti->setCurrentIndex(int(interfaceType));
+        PanelSupport::showCode(ui->cbdMulti, kDepthCodes, colorBitDepth);
+        PanelSupport::showCode(ui->interfaceMulti, kInterfaceCodes, interfaceType);
         for (QWidget *widget : {static_cast<QWidget *>(ui->cbdLabel), static_cast<QWidget *>(ui->cbdMulti),
                                 static_cast<QWidget *>(ui->dfpSupportCB),
                                 static_cast<QWidget *>(ui->interfaceLabel),
@@ -137,7 +147,8 @@ QString DisplayVideonInput::isCheckedToString(QCheckBox *box)
 
 void DisplayVideonInput::on_analogRB_clicked(bool checked)
 {
-    analog = checked ? 1 : 0;
+    if (!takeChoice(analog, checked ? 1 : 0))
+        return;
     emit inputTypeChanged(analog);
     updateUI();
     updateDisplayParameters();
@@ -145,7 +156,12 @@ void DisplayVideonInput::on_analogRB_clicked(bool checked)
 
 void DisplayVideonInput::on_digitalRB_clicked(bool checked)
 {
-    analog = checked ? 0 : 1;
+    if (!takeChoice(analog, checked ? 0 : 1))
+        return;
+    // Below revision 4 bits 6-1 of a digital byte are reserved: one made from
+    // an analog byte holds none.
+    if (revision != 4 && !analog)
+        colorBitDepth = interfaceType = 0;
     emit inputTypeChanged(analog);
     updateUI();
     updateDisplayParameters();
@@ -153,8 +169,8 @@ void DisplayVideonInput::on_digitalRB_clicked(bool checked)
 
 void DisplayVideonInput::on_signalLevelMulti_activated(int index)
 {
-    signalLevel = uint32_t(qMax(index, 0));
-    updateDisplayParameters();
+    if (takeChoice(signalLevel, qMax(index, 0)))
+        updateDisplayParameters();
 }
 
 void DisplayVideonInput::on_blankSetupCB_clicked(bool checked)
@@ -195,12 +211,12 @@ void DisplayVideonInput::on_dfpSupportCB_clicked(bool checked)
 
 void DisplayVideonInput::on_cbdMulti_activated(int index)
 {
-    colorBitDepth = uint32_t(qMax(index, 0));
-    updateDisplayParameters();
+    if (takeChoice(colorBitDepth, PanelSupport::codeAt(ui->cbdMulti, kDepthCodes, index)))
+        updateDisplayParameters();
 }
 
 void DisplayVideonInput::on_interfaceMulti_activated(int index)
 {
-    interfaceType = uint32_t(qMax(index, 0));
-    updateDisplayParameters();
+    if (takeChoice(interfaceType, PanelSupport::codeAt(ui->interfaceMulti, kInterfaceCodes, index)))
+        updateDisplayParameters();
 }

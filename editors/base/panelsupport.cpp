@@ -1,5 +1,8 @@
 #include "panelsupport.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
+
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalBlocker>
@@ -109,4 +112,24 @@ int PanelSupport::readInt(const QLineEdit *field)
     bool ok = false;
     const int value = field->text().toInt(&ok);
     return ok ? value : 0;
+}
+
+void PanelSupport::showCode(QComboBox *combo, int count, uint32_t code)
+{
+    const QSignalBlocker blocker(combo);
+    while (combo->count() > count)
+        combo->removeItem(combo->count() - 1);
+    if (code >= uint32_t(count)) {
+        combo->addItem(QStringLiteral("Reserved (%1)").arg(code), code);
+        combo->setCurrentIndex(count);
+    } else {
+        combo->setCurrentIndex(int(code));
+    }
+}
+
+uint32_t PanelSupport::codeAt(const QComboBox *combo, int count, int index)
+{
+    if (index < count)
+        return uint32_t(qMax(index, 0));
+    return combo->itemData(index).toUInt();
 }

@@ -10,6 +10,7 @@
 #include "stringinfo.h"
 
 class HexaViewer;
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -64,6 +65,13 @@ public:
     // A field's text read as a number; text that is not a number reads 0.
     static double readDouble(const QLineEdit *field);
     static int readInt(const QLineEdit *field);
+
+    // A code shown in a combo box whose items 0 to count - 1 stand for codes 0
+    // to count - 1: a reserved code (count or above) is shown by an item of its
+    // own, "Reserved (N)", after them, so that it is never shown as another.
+    static void showCode(QComboBox *combo, int count, uint32_t code);
+    // The code that item `index` of such a combo box stands for.
+    static uint32_t codeAt(const QComboBox *combo, int count, int index);
 
     static QString yesNo(bool checked) { return checked ? QStringLiteral("YES") : QStringLiteral("no"); }
 

@@ -1,4 +1,5 @@
 #include "cvtcodedescriptor.h"
+#include "choice.h"
 #include "ui_cvtcodedescriptor.h"
 
 #include <QSignalBlocker>
@@ -177,32 +178,32 @@ void CVTCodeDescriptor::on_vActField_editingFinished()
 
 void CVTCodeDescriptor::on_aspectRatioMulti_activated(int choice)
 {
-    setAspectRatio(choice >= 0 && choice < 4 ? kComboAspect[choice] : FORMAT_ASP_RATIO_4_3);
-    updateCVTTiming();
+    if (takeChoice(aspect, choice >= 0 && choice < 4 ? kComboAspect[choice] : FORMAT_ASP_RATIO_4_3))
+        updateCVTTiming();
 }
 
 void CVTCodeDescriptor::on_prefVRate50RB_clicked()
 {
-    setPrefVRate(EDID_VERTICAL_RATE_50HZ);
-    updateCVTTiming();
+    if (takeChoice(prefRate, EDID_VERTICAL_RATE_50HZ))
+        updateCVTTiming();
 }
 
 void CVTCodeDescriptor::on_prefVRate60RB_clicked()
 {
-    setPrefVRate(EDID_VERTICAL_RATE_60HZ);
-    updateCVTTiming();
+    if (takeChoice(prefRate, EDID_VERTICAL_RATE_60HZ))
+        updateCVTTiming();
 }
 
 void CVTCodeDescriptor::on_prefVRate75RB_clicked()
 {
-    setPrefVRate(EDID_VERTICAL_RATE_75HZ);
-    updateCVTTiming();
+    if (takeChoice(prefRate, EDID_VERTICAL_RATE_75HZ))
+        updateCVTTiming();
 }
 
 void CVTCodeDescriptor::on_prefVRate85RB_clicked()
 {
-    setPrefVRate(EDID_VERTICAL_RATE_85HZ);
-    updateCVTTiming();
+    if (takeChoice(prefRate, EDID_VERTICAL_RATE_85HZ))
+        updateCVTTiming();
 }
 
 void CVTCodeDescriptor::on_suppVRate50CB_clicked(bool checked)

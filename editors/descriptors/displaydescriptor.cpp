@@ -1,4 +1,5 @@
 #include "displaydescriptor.h"
+#include "choice.h"
 #include "ui_displaydescriptor.h"
 
 #include <QColor>
@@ -263,6 +264,9 @@ void DisplayDescriptor::initFields(_EDID_MONITOR_DESC desc, unsigned char *ref,
 
 void DisplayDescriptor::on_monitorDescMulti_activated(int kind)
 {
+    // The kind shown picked again; an unknown tag has no item, so any pick changes it.
+    if (keptTag < 0 && kind == int(type))
+        return;
     setType(_EDID_DISPLAY_DESCRIPTORS(kind));
     displayDescriptor();
     updateCurrentBlock();

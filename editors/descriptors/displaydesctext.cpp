@@ -1,4 +1,5 @@
 #include "displaydesctext.h"
+#include "choice.h"
 
 #include <QLineEdit>
 
@@ -85,6 +86,9 @@ void DisplayDescText::initFields(_EDID_MONITOR_DESC d, unsigned char *ref, unsig
 
 void DisplayDescText::takeFieldText()
 {
+    // Finished without typing: the loaded bytes (padding included) stay.
+    if (!takeTyping(field))
+        return;
     // The validator keeps the field to printable ASCII: one byte per character.
     text = layoutText(field->text().toLatin1());
     writeText();

@@ -1,4 +1,5 @@
 #include "displayrangelimits.h"
+#include "choice.h"
 #include "ui_displayrangelimits.h"
 
 #include <QBrush>
@@ -359,36 +360,48 @@ StringInfo DisplayRangeLimits::getStringInfo()
 
 void DisplayRangeLimits::on_minVRateField_editingFinished()
 {
+    if (!takeTyping(ui->minVRateField))
+        return;
     limits.minVRate = checkRate("Minimum Vertical Rate", ui->minVRateField, "Hz", true, limits.maxVRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_maxVRateField_editingFinished()
 {
+    if (!takeTyping(ui->maxVRateField))
+        return;
     limits.maxVRate = checkRate("Maximum Vertical Rate", ui->maxVRateField, "Hz", false, limits.minVRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_minHRateField_editingFinished()
 {
+    if (!takeTyping(ui->minHRateField))
+        return;
     limits.minHRate = checkRate("Minimum Horizontal Rate", ui->minHRateField, "kHz", true, limits.maxHRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_maxHRateField_editingFinished()
 {
+    if (!takeTyping(ui->maxHRateField))
+        return;
     limits.maxHRate = checkRate("Maximum Horizontal Rate", ui->maxHRateField, "kHz", false, limits.minHRate);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_maxPixClockField_editingFinished()
 {
+    if (!takeTyping(ui->maxPixClockField))
+        return;
     limits.maxPixelClock = detectFormatError("Maximum Pixel Clock", ui->maxPixClockField, 0, 2550, "MHz", 10);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_startFreqField_editingFinished()
 {
+    if (!takeTyping(ui->startFreqField))
+        return;
     // Stored as kHz / 2 in byte 12, so 0 to 510 kHz in steps of 2 kHz.
     gtf.startFrequency = detectFormatError("Start Break Frequency", ui->startFreqField, 0, 510, "kHz", 2);
     updateRangeLimits();
@@ -396,48 +409,64 @@ void DisplayRangeLimits::on_startFreqField_editingFinished()
 
 void DisplayRangeLimits::on_cx2Field_editingFinished()
 {
+    if (!takeTyping(ui->cx2Field))
+        return;
     gtf.c = detectFormatError("Cx2", ui->cx2Field, 0, 255, "", 1);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_mField_editingFinished()
 {
+    if (!takeTyping(ui->mField))
+        return;
     gtf.m = detectFormatError("M", ui->mField, 0, 65535, "kHz", 1);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_kField_editingFinished()
 {
+    if (!takeTyping(ui->kField))
+        return;
     gtf.k = detectFormatError("K", ui->kField, 0, 255, "", 1);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_jx2Field_editingFinished()
 {
+    if (!takeTyping(ui->jx2Field))
+        return;
     gtf.j = detectFormatError("Jx2", ui->jx2Field, 0, 255, "", 1);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_pixClockPrecField_editingFinished()
 {
+    if (!takeTyping(ui->pixClockPrecField))
+        return;
     limits.cvt.pixelClockPrecision = detectFormatError("Pixel Clock Precision", ui->pixClockPrecField, 0, 63, "", 1);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_maxActivePixField_editingFinished()
 {
+    if (!takeTyping(ui->maxActivePixField))
+        return;
     limits.cvt.maxActivePixels = detectFormatError("Maximum Active Pixels", ui->maxActivePixField, 0, 8184, "", 8);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_prefVRateField_editingFinished()
 {
+    if (!takeTyping(ui->prefVRateField))
+        return;
     limits.cvt.preferredRefresh = detectFormatError("Preferred Vertical Refresh Rate", ui->prefVRateField, 1, 255, "", 1);
     updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_videoTimingMulti_activated(int choice)
 {
+    if (choice == int(limits.timingSupport))
+        return;
     switch (choice) {
     case SecondaryGTF:
     case RangeLimitsOnly:
@@ -453,32 +482,32 @@ void DisplayRangeLimits::on_videoTimingMulti_activated(int choice)
 
 void DisplayRangeLimits::on_pref43ARRB_clicked()
 {
-    limits.cvt.preferredAspect = FORMAT_ASP_RATIO_4_3;
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.preferredAspect, FORMAT_ASP_RATIO_4_3))
+        updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_pref169ARRB_clicked()
 {
-    limits.cvt.preferredAspect = FORMAT_ASP_RATIO_16_9;
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.preferredAspect, FORMAT_ASP_RATIO_16_9))
+        updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_pref1610ARRB_clicked()
 {
-    limits.cvt.preferredAspect = FORMAT_ASP_RATIO_16_10;
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.preferredAspect, FORMAT_ASP_RATIO_16_10))
+        updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_pref54ARRB_clicked()
 {
-    limits.cvt.preferredAspect = FORMAT_ASP_RATIO_5_4;
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.preferredAspect, FORMAT_ASP_RATIO_5_4))
+        updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_pref159ARRB_clicked()
 {
-    limits.cvt.preferredAspect = FORMAT_ASP_RATIO_15_9;
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.preferredAspect, FORMAT_ASP_RATIO_15_9))
+        updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_standBlankingCB_clicked(bool checked)
@@ -549,12 +578,12 @@ void DisplayRangeLimits::on_supp159ARCB_clicked(bool checked)
 
 void DisplayRangeLimits::on_revisionSB_editingFinished()
 {
-    limits.cvt.revision = Word(ui->revisionSB->value());
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.revision, ui->revisionSB->value()))
+        updateRangeLimits();
 }
 
 void DisplayRangeLimits::on_versionField_editingFinished()
 {
-    limits.cvt.version = Word(ui->versionField->value());
-    updateRangeLimits();
+    if (takeChoice(limits.cvt.version, ui->versionField->value()))
+        updateRangeLimits();
 }

@@ -1,4 +1,5 @@
 #include "extrastandtiming.h"
+#include "choice.h"
 #include "ui_extrastandtiming.h"
 
 #include "descriptorentry.h"
@@ -101,8 +102,8 @@ void ExtraStandTiming::on_refreshField_editingFinished()
 
 void ExtraStandTiming::on_aspectRatioMulti_activated(int choice)
 {
-    current.aspect = StandardTimingItem::aspectForComboIndex(choice);
-    updateStandTiming();
+    if (takeChoice(current.aspect, StandardTimingItem::aspectForComboIndex(choice)))
+        updateStandTiming();
 }
 
 void ExtraStandTiming::on_ExtraStandTiming_clicked(bool checked)

@@ -1,4 +1,5 @@
 #include "detailedtimings.h"
+#include "choice.h"
 #include "ui_detailedtimings.h"
 
 #include <QCheckBox>
@@ -378,8 +379,13 @@ void DetailedTimings::on_interlacedCheckBox_clicked(bool checked)
     updateDetailedTiming();
 }
 
+// Without stereo (bits 6-5 = 00) bit 0 is "don't care": codes 0 and 1 both
+// show as "No Stereo", and the loaded bit stays until another mode is chosen.
 void DetailedTimings::setStereo(quint32 code)
 {
+    quint32 shown = stereo <= 1 ? 0 : stereo;
+    if (!takeChoice(shown, code))
+        return;
     stereo = code;
     updateDetailedTiming();
 }
@@ -394,7 +400,8 @@ void DetailedTimings::on_sideBySideRB_clicked() { setStereo(7); }
 
 void DetailedTimings::setSyncType(quint32 type)
 {
-    syncType = type;
+    if (!takeChoice(syncType, type))
+        return;
     updateDetailedTiming();
     updateFields();
 }

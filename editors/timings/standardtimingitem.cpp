@@ -1,4 +1,5 @@
 #include "standardtimingitem.h"
+#include "choice.h"
 #include "ui_standardtimingitem.h"
 
 #include "edidwriter.h"
@@ -200,8 +201,8 @@ void StandardTimingItem::on_refreshField_editingFinished()
 
 void StandardTimingItem::on_aspectRatioMulti_activated(int index)
 {
-    item.aspect = aspectForComboIndex(index);
-    updateStandardTiming();
+    if (takeChoice(item.aspect, aspectForComboIndex(index)))
+        updateStandardTiming();
 }
 
 void StandardTimingItem::on_enableCB_clicked(bool checked)

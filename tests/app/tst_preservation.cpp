@@ -83,12 +83,6 @@ struct KnownChange
 };
 
 const KnownChange knownChanges[] = {
-    // Byte 20 of a digital input is written from the revision's fields: below
-    // revision 4 only bit 0 (DFP 1.x) is coded, bits 6-1 are dropped.
-    {"DisplayVideonInput", "digitalRB", "byte 20 below revision 4 keeps bit 7 and bit 0 only",
-     [](int revision, int offset, u8 before, u8 after) {
-         return revision != 4 && offset == 20 && after == (before & 0x81);
-     }},
     // Unchecking a standard timing resets its fields to 256 pixels, 60 Hz,
     // 16:10 and writes 01 01; checking it again writes those values: 01 00.
     {"StandardTimingItem", "enableCB", "a standard timing checked again takes the reset values (01 00)",
@@ -98,19 +92,6 @@ const KnownChange knownChanges[] = {
     // Model year: week 255 while checked; cleared, the week is set to 1.
     {"VendorProductID", "modelYearCB", "the model-year box cleared sets week 1",
      [](int, int offset, u8, u8 after) { return offset == 16 && after == 0x01; }},
-    // A descriptor rewritten from its editor. Range limits below revision 4
-    // code no offset flags (byte 4) and no byte-10 value 01/04; text
-    // descriptors are padded with 0A 20 20 ...
-    {"DisplayDescriptor", "monitorDescMulti", "range limits below revision 4 lose the offset flags",
-     [](int revision, int offset, u8 before, u8 after) {
-         const int at = (offset - 54) % 18;
-         return revision != 4 && offset >= 54 && offset < 126 && after == 0x00
-                && (at == 4 || (at == 10 && (before == 0x01 || before == 0x04)));
-     }},
-    {"DisplayDescriptor", "monitorDescMulti", "text descriptors are padded with 0A 20 20 ...",
-     [](int, int offset, u8, u8 after) {
-         return offset >= 54 && offset < 126 && (offset - 54) % 18 >= 5 && (after == 0x0A || after == 0x20);
-     }},
 };
 
 // The known cause of that change of one byte, or nullptr.

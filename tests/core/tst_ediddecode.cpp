@@ -408,11 +408,12 @@ void TestEdidDecode::videoInput_data()
     QTest::addColumn<uint>("interface");
     QTest::addColumn<QString>("flags");   // blankSetup separateSync compositeSync syncOnGreen serration dfp
 
-    QTest::newRow("rev 3 digital DFP") << 3 << 0x85 << false << 0u << 0u << "000011";
+    QTest::newRow("rev 3 digital DFP, reserved bits held") << 3 << 0x85 << false << 0u << 5u << "000011";
     QTest::newRow("rev 4 0x85 DisplayPort") << 4 << 0x85 << false << 0u << 5u << "000011";
-    QTest::newRow("rev 4 0xF1 depth 6 DVI") << 4 << 0xF1 << false << 6u << 1u << "000011";
-    QTest::newRow("rev 4 reserved depth 7") << 4 << 0xF5 << false << 6u << 5u << "000011";
-    QTest::newRow("rev 4 interface 6 reads 0") << 4 << 0xA6 << false << 2u << 0u << "000000";
+    QTest::newRow("rev 4 0xE1 depth 6 DVI") << 4 << 0xE1 << false << 6u << 1u << "000011";
+    QTest::newRow("rev 4 reserved depth 7") << 4 << 0xF5 << false << 7u << 5u << "000011";
+    QTest::newRow("rev 4 reserved interface 6") << 4 << 0xA6 << false << 2u << 6u << "000000";
+    QTest::newRow("rev 4 reserved interface 14") << 4 << 0xAE << false << 2u << 14u << "000000";
     QTest::newRow("rev 4 interface 0") << 4 << 0xA0 << false << 2u << 0u << "000000";
     QTest::newRow("rev 2 takes rev 4 rules") << 2 << 0xA5 << false << 2u << 5u << "000011";
     QTest::newRow("analog 0x7F") << 3 << 0x7F << true << 3u << 0u << "111111";

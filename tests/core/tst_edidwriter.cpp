@@ -355,13 +355,14 @@ void TestEdidWriter::videoInput_data()
     QTest::newRow("analog all") << 4 << true << 3 << 0 << 0x1F << 0x7F;
     QTest::newRow("analog level 1 sog") << 3 << true << 1 << 0 << 0x02 << 0x22;
     QTest::newRow("analog level 4 ignored") << 3 << true << 4 << 0 << 0x08 << 0x08;
-    QTest::newRow("digital rev3") << 3 << false << 5 << 3 << 0x00 << 0x80;
+    QTest::newRow("digital rev3") << 3 << false << 0 << 0 << 0x00 << 0x80;
+    QTest::newRow("digital rev3 reserved bits held") << 3 << false << 5 << 3 << 0x00 << 0xD2;
     QTest::newRow("digital rev3 dfp") << 3 << false << 0 << 0 << 0x01 << 0x81;
     QTest::newRow("digital rev4 8-bit DP") << 4 << false << 2 << 5 << 0x00 << 0xA5;
     QTest::newRow("digital rev4 16-bit DVI") << 4 << false << 6 << 1 << 0x01 << 0xE1;
-    QTest::newRow("digital rev4 depth 7") << 4 << false << 7 << 2 << 0x00 << 0x82;
-    QTest::newRow("digital rev4 interface 6") << 4 << false << 1 << 6 << 0x00 << 0x90;
-    QTest::newRow("digital rev2 as rev3") << 2 << false << 2 << 5 << 0x01 << 0x81;
+    QTest::newRow("digital rev4 reserved depth 7") << 4 << false << 7 << 2 << 0x00 << 0xF2;
+    QTest::newRow("digital rev4 reserved interface 14") << 4 << false << 2 << 14 << 0x00 << 0xAE;
+    QTest::newRow("digital rev2 as rev3") << 2 << false << 2 << 4 << 0x01 << 0xA5;
 }
 
 void TestEdidWriter::videoInput()

@@ -64,6 +64,8 @@ private slots:
     void analogToDigitalAndBack();
     void digitalRevision3();
     void digitalDescriptions();
+    void reservedCodesKept_data();
+    void reservedCodesKept();
     void encodingsAtRevision4();
     void colourTypes_data();
     void colourTypes();
@@ -150,11 +152,49 @@ void TestDisplayInputFeatures::digitalDescriptions()
     QCOMPARE(panels.input.getStringInfo(),
              StringInfo({Row("Video Input Signal", "Digital"), Row("Color Bit Depth", "8 Bits"),
                          Row("Interface", "DisplayPort")}));
-    // Clicking the checked button rewrites the same byte and tells the feature panel again.
+    // Clicking the checked button is no edit: nothing written, nothing told.
     QSignalSpy spy(&panels.input, SIGNAL(inputTypeChanged(Bool)));
     panels.in<QRadioButton>("digitalRB")->click();
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.count(), 0);
     QVERIFY(panels.images.changedBytes().isEmpty());
+}
+
+// Reserved colour depth and interface codes are shown as such and kept until
+// their own combo box is changed; the other one keeps its code meanwhile.
+void TestDisplayInputFeatures::reservedCodesKept_data()
+{
+    QTest::addColumn<int>("byte20");
+    QTest::addColumn<QString>("depthText");
+    QTest::addColumn<QString>("interfaceText");
+    QTest::newRow("interface 14") << 0xAE << "8 Bits" << "Reserved (14)";
+    QTest::newRow("depth 7") << 0xF5 << "Reserved (7)" << "DisplayPort";
+    QTest::newRow("both") << 0xF6 << "Reserved (7)" << "Reserved (6)";
+}
+
+void TestDisplayInputFeatures::reservedCodesKept()
+{
+    QFETCH(int, byte20);
+    QFETCH(QString, depthText);
+    QFETCH(QString, interfaceText);
+    InputPanels panels;
+    QVERIFY(panels.show("displayport-1.4", {{20, Byte(byte20)}}));
+    QComboBox *depth = panels.in<QComboBox>("cbdMulti");
+    QComboBox *iface = panels.in<QComboBox>("interfaceMulti");
+    QCOMPARE(depth->currentText(), depthText);
+    QCOMPARE(iface->currentText(), interfaceText);
+    QCOMPARE(panels.input.getStringInfo().last(), Row("Interface", interfaceText));
+
+    // No-ops: the checked button, each entry shown picked again.
+    panels.in<QRadioButton>("digitalRB")->click();
+    pick(depth, depth->currentIndex());
+    pick(iface, iface->currentIndex());
+    QVERIFY(panels.images.changedBytes().isEmpty());
+
+    // DVI picked: bits 3-0 change, the depth bits stay as loaded.
+    pick(iface, 1);
+    QCOMPARE(int(panels.images.working[20]), (byte20 & 0xF0) | 0x01);
+    QCOMPARE(iface->currentText(), QStringLiteral("DVI"));
+    QVERIFY(panels.images.checksumOk());
 }
 
 void TestDisplayInputFeatures::encodingsAtRevision4()

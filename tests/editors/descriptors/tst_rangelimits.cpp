@@ -49,6 +49,7 @@ private slots:
     void editGivesBytes();
     void refusedEntry_data();
     void refusedEntry();
+    void untypedFieldsKeepLoadedValues();
     void ratesAbove255UseOffsetsAtRevision4();
     void minimumAbove255NeedsOffsetMaximum();
     void revision3AcceptsRatesUpTo255();
@@ -204,6 +205,31 @@ void TestRangeLimits::refusedEntry()
     QCOMPARE(e.field(field.toLatin1().constData())->text(), fallback);
     QCOMPARE(int(e.byte(byte)), value);
     QVERIFY(e.image.checksumOk());
+}
+
+// A loaded value that no entry could give (a preferred rate of 0) stays while
+// the user finishes its field, or any other, without typing.
+void TestRangeLimits::untypedFieldsKeepLoadedValues()
+{
+    QByteArray fixture = hexBytes(kCVT);
+    fixture[17] = 0x00;
+    Editor e;
+    e.image.build(4, 1, fixture);
+    e.load(1);
+    ModalCloser boxes;
+    for (QLineEdit *field : e.editor.findChildren<QLineEdit *>()) {
+        if (!field->isVisibleTo(&e.editor) || field->isReadOnly())
+            continue;
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    QVERIFY(boxes.titles.isEmpty());
+    QCOMPARE(e.field("prefVRateField")->text(), QStringLiteral("0"));
+    QCOMPARE(e.image.slot(1).toHex(' '), fixture.toHex(' '));
+
+    // Typed, the value is checked as usual.
+    typeAndReturn(e.field("prefVRateField"), QStringLiteral("75"));
+    QCOMPARE(int(e.byte(17)), 75);
 }
 
 void TestRangeLimits::ratesAbove255UseOffsetsAtRevision4()

@@ -383,7 +383,8 @@ private slots:
         QCOMPARE(rows[17], qMakePair(QString("Horizontal Polarity"), QString("YES")));
     }
 
-    // Stereo code 1 (bit 0 alone) is kept until a stereo button is clicked.
+    // Stereo code 1 (bit 0 alone, "don't care" without stereo) is kept until
+    // another stereo mode is chosen; "No Stereo" clicked again keeps it too.
     void stereoCodeOneKept()
     {
         unsigned char d[18];
@@ -395,6 +396,9 @@ private slots:
         QCOMPARE(editor.getStringInfo()[14].second, QString("No Stereo"));
         enter(editor, "hActiveField", "1920");
         QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[17]), static_cast<unsigned char>(0x01));
+        editor.findChild<QRadioButton *>("noStereoRB")->click();
+        QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[17]), static_cast<unsigned char>(0x01));
+        editor.findChild<QRadioButton *>("fourWayRB")->click();
         editor.findChild<QRadioButton *>("noStereoRB")->click();
         QCOMPARE(static_cast<unsigned char>(editor.getEdidData()[17]), static_cast<unsigned char>(0x00));
     }
