@@ -1,15 +1,31 @@
 #ifndef CEAPAGEFIXTURE_H
 #define CEAPAGEFIXTURE_H
 
-// The extension page driven as the application's page object drives it: an
-// image decoded and loaded, each assembly copied into the working image.
+// Shared by the tests of the extended-tag block editors: the extension page
+// driven as the application's page object drives it, and list texts.
 
 #include <QListWidget>
 #include <QScopedPointer>
 
 #include "ceaextensionblock.h"
 #include "testsupport.h"
+#include "videoformatnames.h"
 
+inline QString vicName(int vic)
+{
+    return QString::fromLatin1(videoFormatNames[vic - 1]);
+}
+
+inline QStringList listRows(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+// An image decoded and loaded into the page, each assembly copied into the
+// working image.
 struct CEAPage {
     EdidImages images;
     CEAExtensionBlock page{nullptr};

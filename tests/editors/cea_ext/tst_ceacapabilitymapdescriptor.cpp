@@ -5,7 +5,6 @@
 
 #include "ceacapabilitymapdescriptor.h"
 #include "ceapagefixture.h"
-#include "videoformatnames.h"
 
 namespace {
 
@@ -20,25 +19,12 @@ _EDID_CEA_DATA_BLOCK_INFO mapPayload(EdidImages &images, const QByteArray &bitma
     return info;
 }
 
-QStringList rows(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
 QStringList rows(const QComboBox *combo)
 {
     QStringList texts;
     for (int i = 0; i < combo->count(); ++i)
         texts << combo->itemText(i);
     return texts;
-}
-
-QString vicName(int vic)
-{
-    return QString::fromLatin1(videoFormatNames[vic - 1]);
 }
 
 // An editor loaded with `bitmap` whose working image holds `collection`.
@@ -163,7 +149,7 @@ void TestCEACapabilityMapDescriptor::comboFromWorkingVideoBlock()
 
     m.add(2);
     m.add(0);
-    QCOMPARE(rows(m.list()), QStringList({expected.at(0), expected.at(2)}));
+    QCOMPARE(listRows(m.list()), QStringList({expected.at(0), expected.at(2)}));
     QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f05"));
     QCOMPARE(m.changes.count(), 2);
 
@@ -174,7 +160,7 @@ void TestCEACapabilityMapDescriptor::comboFromWorkingVideoBlock()
 
     // The last row removed while current: the new last row becomes current.
     m.remove(1);
-    QCOMPARE(rows(m.list()), QStringList({expected.at(0)}));
+    QCOMPARE(listRows(m.list()), QStringList({expected.at(0)}));
     QCOMPARE(m.list()->currentRow(), 0);
     QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f01"));
 }
@@ -206,7 +192,7 @@ void TestCEACapabilityMapDescriptor::descriptorLabels()
                 QByteArray::fromHex("4501020304") + char(svd));
     QCOMPARE(m.combo()->count(), 5);
     QCOMPARE(m.combo()->itemText(4), text);
-    QCOMPARE(rows(m.list()), QStringList({text}));
+    QCOMPARE(listRows(m.list()), QStringList({text}));
 }
 
 void TestCEACapabilityMapDescriptor::videoBlockBounds_data()
@@ -262,7 +248,7 @@ void TestCEACapabilityMapDescriptor::noVideoBlock()
 {
     MapEditor m(QByteArray::fromHex("0502"), QByteArray::fromHex("2209"));
     QCOMPARE(m.combo()->count(), 0);
-    QCOMPARE(rows(m.list()), QStringList({"", "", ""}));
+    QCOMPARE(listRows(m.list()), QStringList({"", "", ""}));
     m.add(0);
     QCOMPARE(m.changes.count(), 0);
     QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f0502"));

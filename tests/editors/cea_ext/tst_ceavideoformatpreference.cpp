@@ -6,16 +6,10 @@
 
 #include "ceapagefixture.h"
 #include "ceavideoformatpreference.h"
-#include "videoformatnames.h"
 
 namespace {
 
 const QString dtd = QStringLiteral("DTD n\u00B0");
-
-QString vicName(int vic)
-{
-    return QString::fromLatin1(videoFormatNames[vic - 1]);
-}
 
 // An editor loaded with `references` (the payload after the extended tag).
 struct PreferenceEditor {
@@ -38,13 +32,7 @@ struct PreferenceEditor {
     QComboBox *formats() { return child<QComboBox>(&editor, "formatMulti"); }
     QSpinBox *code() { return child<QSpinBox>(&editor, "codeField"); }
     void click(const char *button) { child<QPushButton>(&editor, button)->click(); }
-    QStringList rows()
-    {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i)
-            texts << list()->item(i)->text();
-        return texts;
-    }
+    QStringList rows() { return listRows(list()); }
 };
 
 } // namespace
@@ -99,11 +87,7 @@ void TestCEAVideoFormatPreference::load()
     QSignalSpy changes(&editor, &CEABlock::valueChanged);
     editor.initFields(info, images.reference, images.working);
     QCOMPARE(changes.count(), 1);
-    QListWidget *list = child<QListWidget>(&editor, "preferedFormatList");
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
-    QCOMPARE(shown, rows);
+    QCOMPARE(listRows(child<QListWidget>(&editor, "preferedFormatList")), rows);
     QCOMPARE(editor.getEDIDData(), '\x0D' + references);
 }
 
