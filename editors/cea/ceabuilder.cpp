@@ -1,7 +1,9 @@
 #include "ceabuilder.h"
 
+#include "ceacapabilitymapdescriptor.h"
 #include "ceadetailedtimingdescriptor.h"
 #include "cearawblock.h"
+#include "ceavideoformatpreference.h"
 
 CEABuilder::CEABuilder()
 {
@@ -12,6 +14,10 @@ CEABuilder::CEABuilder()
 CEABlock *CEABuilder::make(int t)
 {
     switch (t) {
+    case CEA_YCBCR420_CAPABILITY_MAP:
+        return new CEACapabilityMapDescriptor(nullptr);
+    case CEA_VIDEO_FORMAT_PREFERENCE:
+        return new CEAVideoFormatPreference(nullptr);
     case CEA_DETAILED_TIMING:
         return new CEADetailedTimingDescriptor(nullptr);
     default:
