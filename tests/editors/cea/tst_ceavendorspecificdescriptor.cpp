@@ -143,7 +143,8 @@ private slots:
     void ouiField();
     void incompleteOui_data();
     void incompleteOui();
-    void assembledVideoBlock();
+    void assembled_data();
+    void assembled();
     void rawReason();
     void samples_data();
     void samples();
@@ -386,33 +387,63 @@ void TestCEAVendorSpecificDescriptor::incompleteOui()
     QCOMPARE(f.data(), QByteArray());
 }
 
-// Added from the page: the block is written with its header 0xE5 and the
-// extended tag first.
-void TestCEAVendorSpecificDescriptor::assembledVideoBlock()
+// Added from the page and edited: the block as the page writes it, header
+// byte first, and "No Vendor Specific Block Defined" until a row is shown.
+void TestCEAVendorSpecificDescriptor::assembled_data()
 {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("adds");
+    QTest::addColumn<QString>("oui");   // typed when not empty
+    QTest::addColumn<QString>("row");   // typed into the first row when not empty
+    QTest::addColumn<QByteArray>("block");
+
+    QTest::newRow("new") << "Vendor specific" << 0 << "" << "" << hexBytes("60");
+    QTest::newRow("+") << "Vendor specific" << 1 << "" << "" << hexBytes("63 00 00 00");
+    QTest::newRow("+ +") << "Vendor specific" << 2 << "" << "" << hexBytes("64 00 00 00 00");
+    QTest::newRow("HDMI") << "Vendor specific" << 3 << "000C03" << "10"
+                          << hexBytes("65 03 0C 00 10 00");
+    QTest::newRow("video") << "Vendor specific video" << 2 << "000C03" << "01"
+                           << hexBytes("E5 01 03 0C 00 01");
+    QTest::newRow("audio, new") << "Vendor specific audio" << 0 << "" << "" << hexBytes("E1 11");
+}
+
+void TestCEAVendorSpecificDescriptor::assembled()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, adds);
+    QFETCH(QString, oui);
+    QFETCH(QString, row);
+    QFETCH(QByteArray, block);
+
+    ModalCloser closer;
     Page p;
     p.images.set(ceaExtensionImage(QByteArray()));
     p.page.resetFields(p.images.reference, p.images.working);
     QListWidget *types = p.page.findChild<QListWidget *>(QStringLiteral("blockTypeList"));
-    const auto items = types->findItems(QStringLiteral("Vendor specific video"), Qt::MatchExactly);
+    const auto items = types->findItems(kind, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
     types->setCurrentItem(items.first());
     child<QPushButton>(&p.page, QStringLiteral("addBlockButton"))->click();
-
     QCOMPARE(p.vendorEditors().size(), 1);
     CEAVendorSpecificDescriptor *editor = p.vendorEditors().first();
-    QCOMPARE(editor->getEDIDData(), hexBytes("01"));
-    child<QPushButton>(editor, QStringLiteral("addVSDBButton"))->click();
-    child<QPushButton>(editor, QStringLiteral("addVSDBButton"))->click();
-    retype(child<QLineEdit>(editor, QStringLiteral("regIDField")), QStringLiteral("000C03"));
-    auto rows = editor->findChildren<CEAVendorSpecificBlock *>();
-    QVERIFY(!rows.isEmpty());
-    retype(child<QLineEdit>(rows.first(), QStringLiteral("blockField")), QStringLiteral("01"));
+    editor->show();
 
-    QCOMPARE(editor->getEDIDData(), hexBytes("01 03 0C 00 01"));
+    for (int i = 0; i < adds; ++i)
+        child<QPushButton>(editor, QStringLiteral("addVSDBButton"))->click();
+    if (!oui.isEmpty())
+        retype(child<QLineEdit>(editor, QStringLiteral("regIDField")), oui);
+    if (!row.isEmpty()) {
+        const auto rows = editor->findChildren<CEAVendorSpecificBlock *>();
+        QVERIFY(!rows.isEmpty());
+        retype(child<QLineEdit>(rows.first(), QStringLiteral("blockField")), row);
+    }
+
     const QByteArray extension = p.page.getEDIDData();
-    QCOMPARE(extension.mid(4, 6).toHex(' '), hexBytes("E5 01 03 0C 00 01").toHex(' '));
-    QCOMPARE(static_cast<unsigned char>(extension[2]), static_cast<unsigned char>(10));
+    QCOMPARE(static_cast<int>(static_cast<unsigned char>(extension[2])), 4 + block.size());
+    QCOMPARE(extension.mid(4, block.size()).toHex(' '), block.toHex(' '));
+    // No row before the second "+".
+    QCOMPARE(child<QLabel>(editor, QStringLiteral("noVSDBLabel"))->isVisibleTo(editor), adds < 2);
+    QVERIFY(closer.titles.isEmpty());
 }
 
 void TestCEAVendorSpecificDescriptor::rawReason()
