@@ -583,12 +583,12 @@ CEABlock *CEAExtensionBlock::editorAt(int row)
         return ceaBlocks.at(row);
 
     const QByteArray bytes = pending->getEDIDData();
+    const QString pendingName = pending->getDisplayName();
     CEABlock *editor = CEABuilder::make(pending->getBlockKind());
     if (editor != nullptr) {
         editor->initFields(pending->entry(), reference, working);
         if (editor->getEDIDData() != bytes) {
-            qWarning("%s block kept raw: its editor would change it",
-                     qPrintable(pending->getDisplayName()));
+            qWarning("%s block kept raw: its editor would change it", qPrintable(pendingName));
             delete editor;
             editor = makeRawBlock(static_cast<unsigned int>(pending->getType()), bytes,
                                   tr("not editable, kept as loaded"), reference, working);
@@ -602,7 +602,7 @@ CEABlock *CEAExtensionBlock::editorAt(int row)
     ceaBlocks[row] = editor;
     deleteBlock(pending);
     if (QListWidgetItem *item = ui->listWidget->item(row)) {
-        if (item->text().startsWith(pending->getDisplayName() + QStringLiteral(" (")))
+        if (item->text().startsWith(pendingName + QStringLiteral(" (")))
             item->setText(QStringLiteral("%1 (size = %2)")
                               .arg(editor->getDisplayName())
                               .arg(bytes.size() + 1));
