@@ -1,7 +1,9 @@
 #include "ceabuilder.h"
 
+#include "ceaaudiodescriptor.h"
 #include "ceadetailedtimingdescriptor.h"
 #include "cearawblock.h"
+#include "ceaspeakerallocationblock.h"
 
 CEABuilder::CEABuilder()
 {
@@ -12,6 +14,10 @@ CEABuilder::CEABuilder()
 CEABlock *CEABuilder::make(int t)
 {
     switch (t) {
+    case CEA_AUDIO:
+        return new CEAAudioDescriptor(nullptr);
+    case CEA_SPEAKER_ALLOCATION:
+        return new CEASpeakerAllocationBlock(nullptr);
     case CEA_DETAILED_TIMING:
         return new CEADetailedTimingDescriptor(nullptr);
     default:
@@ -22,6 +28,8 @@ CEABlock *CEABuilder::make(int t)
 bool CEABuilder::hasEditor(int t)
 {
     switch (t) {
+    case CEA_AUDIO:
+    case CEA_SPEAKER_ALLOCATION:
     case CEA_DETAILED_TIMING:
         return true;
     default:
@@ -32,8 +40,12 @@ bool CEABuilder::hasEditor(int t)
 QString CEABuilder::rawReason(int t, const QByteArray &payload)
 {
     switch (t) {
+    case CEA_AUDIO:
+        // A trailing part of a descriptor has no place in the descriptor list.
+        if (payload.size() % CEABlock::subBlockSize[CEA_AUDIO] != 0)
+            return QStringLiteral("length %1 is not a multiple of 3").arg(payload.size());
+        return QString();
     default:
-        Q_UNUSED(payload);
         return QString();
     }
 }
