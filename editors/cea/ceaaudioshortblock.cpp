@@ -43,34 +43,44 @@ QCheckBox *Form::*const rateBoxes[] = {
     &Form::freq96CB, &Form::freq176CB, &Form::freq192CB,
 };
 
-// The byte-2 groups, and which of them each layout enables.
-enum Group { Compressed = 1, NotCompressed = 2, CodeDependentGroup = 4, FrameLength = 8,
-             ProfileGroup = 16, Mps = 32 };
+// The byte-2 groups, in the order of groupBoxes.
+enum Group {
+    Compressed = 1,
+    NotCompressed = 2,
+    CodeDependentGroup = 4,
+    FrameLength = 8,
+    ProfileGroup = 16,
+    Mps = 32,
+    AllGroups = 63,
+};
 
 QGroupBox *Form::*const groupBoxes[] = {
     &Form::compressedGB, &Form::notCompressedGB, &Form::audioFormatCodeGB,
     &Form::AACAudioLengthGB, &Form::profileGB, &Form::MPSGB,
 };
 
+// What a byte-2 layout enables, disables (the other groups keep their state)
+// and which bits of byte 2 its widgets hold. The bits no widget holds
+// (reserved bits, the extension type) change only with the format.
 struct Layout {
-    int enabled;          // groups enabled
-    int disabled;         // groups disabled (the others keep their state)
-    unsigned char owned;  // bits of byte 2 that the enabled widgets hold
+    int enabled;
+    int disabled;
+    unsigned char owned;
 };
-
-const int allGroups = Compressed | NotCompressed | CodeDependentGroup | FrameLength | ProfileGroup | Mps;
 
 // Indexed by CEAAudioShortBlock::LastByte.
 const Layout layouts[] = {
-    {Compressed, NotCompressed, 0x00},                          // NoLastByte
-    {NotCompressed, allGroups & ~NotCompressed, 0x07},          // BitDepths
-    {Compressed, allGroups & ~Compressed, 0xFF},                // MaxBitRate
-    {CodeDependentGroup, allGroups & ~CodeDependentGroup, 0xFF},// CodeDependent
-    {ProfileGroup, allGroups & ~ProfileGroup, 0x07},            // Profile
-    {FrameLength, allGroups & ~FrameLength, 0x06},              // FrameLengths
-    {FrameLength | Mps, allGroups & ~(FrameLength | Mps), 0x07},// FrameLengthsMps
-    {0, allGroups, 0x00},                                       // ExtensionOnly
+    {Compressed, NotCompressed, 0x00},                               // NoLastByte
+    {NotCompressed, AllGroups & ~NotCompressed, 0x07},               // BitDepths
+    {Compressed, AllGroups & ~Compressed, 0xFF},                     // MaxBitRate
+    {CodeDependentGroup, AllGroups & ~CodeDependentGroup, 0xFF},     // CodeDependent
+    {ProfileGroup, AllGroups & ~ProfileGroup, 0x07},                 // Profile
+    {FrameLength, AllGroups & ~FrameLength, 0x06},                   // FrameLengths
+    {FrameLength | Mps, AllGroups & ~(FrameLength | Mps), 0x07},     // FrameLengthsMps
+    {0, AllGroups, 0x00},                                            // ExtensionOnly
 };
+static_assert(sizeof layouts / sizeof layouts[0] == CEAAudioShortBlock::ExtensionOnly + 1,
+              "one layout per LastByte value");
 
 } // namespace
 
@@ -173,7 +183,7 @@ void CEAAudioShortBlock::updateUI()
 
     const LastByte lastByte = lastByteOf(formatCode(), extensionType());
     const Layout &layout = layouts[lastByte];
-    for (size_t g = 0; g < sizeof groupBoxes / sizeof groupBoxes[0]; ++g) {
+    for (int g = 0; g < int(sizeof groupBoxes / sizeof groupBoxes[0]); ++g) {
         const int bit = 1 << g;
         if (layout.enabled & bit)
             (ui->*groupBoxes[g])->setEnabled(true);
