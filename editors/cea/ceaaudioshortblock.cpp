@@ -129,12 +129,11 @@ QByteArray CEAAudioShortBlock::getEDIDValue() const
     return QByteArray(reinterpret_cast<const char *>(descriptor), 3);
 }
 
-int CEAAudioShortBlock::formatRow() const
+int CEAAudioShortBlock::rowOf(int code, int ext)
 {
-    const int code = formatCode();
     for (int row = 0; row < audioFormatCount; ++row) {
         const AudioFormat &format = audioFormatsCodes[row];
-        if (int(format.code) == code && (code != extensionCode || int(format.ext) == extensionType()))
+        if (int(format.code) == code && (code != extensionCode || int(format.ext) == ext))
             return row;
     }
     return -1;
@@ -142,10 +141,9 @@ int CEAAudioShortBlock::formatRow() const
 
 CEAAudioShortBlock::LastByte CEAAudioShortBlock::lastByteOf(int code, int ext)
 {
-    for (const AudioFormat &format : audioFormatsCodes) {
-        if (int(format.code) == code && (code != extensionCode || int(format.ext) == ext))
-            return format.lastByte;
-    }
+    const int row = rowOf(code, ext);
+    if (row >= 0)
+        return audioFormatsCodes[row].lastByte;
     // Code 0, or code 15 with an extension type that no row names.
     return code == extensionCode ? FrameLengths : NoLastByte;
 }

@@ -86,8 +86,10 @@ private slots:
 private:
     int formatCode() const { return (descriptor[0] >> 3) & 0x0F; }
     int extensionType() const { return descriptor[2] >> 3; }
-    // Combo row of the descriptor's format; -1 when no row names it.
-    int formatRow() const;
+    // Combo row of a format (the extension type counts for code 15 only);
+    // -1 when no row names it.
+    static int rowOf(int code, int ext);
+    int formatRow() const { return rowOf(formatCode(), extensionType()); }
     static LastByte lastByteOf(int code, int ext);
     // The bits of byte 2 that the widgets of `layout` give.
     quint8 lastByteBits(LastByte layout) const;
