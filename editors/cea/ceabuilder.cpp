@@ -1,14 +1,22 @@
 #include "ceabuilder.h"
 
+#include "ceaaudiodescriptor.h"
 #include "ceacapabilitymapdescriptor.h"
 #include "ceadetailedtimingdescriptor.h"
 #include "cearawblock.h"
+#include "ceaspeakerallocationblock.h"
 #include "ceavendorspecificdescriptor.h"
 #include "ceavideoformatpreference.h"
 
 namespace {
 
 using Maker = CEABlock *(*)();
+
+template <class Editor>
+CEABlock *editor()
+{
+    return new Editor(nullptr);
+}
 
 template <CEABlockType kind>
 CEABlock *vendorSpecific()
@@ -21,8 +29,8 @@ CEABlock *vendorSpecific()
 const Maker makers[CEA_BLOCK_TYPE_COUNT] = {
     nullptr,                                                     // Unknown
     nullptr,                                                     // Video
-    nullptr,                                                     // Audio
-    nullptr,                                                     // Speaker allocation
+    editor<CEAAudioDescriptor>,                                  // Audio
+    editor<CEASpeakerAllocationBlock>,                           // Speaker allocation
     vendorSpecific<CEA_VENDOR_SPECIFIC>,                         // Vendor specific
     nullptr,                                                     // Video capability
     nullptr,                                                     // Colorimetry
@@ -30,9 +38,9 @@ const Maker makers[CEA_BLOCK_TYPE_COUNT] = {
     vendorSpecific<CEA_VENDOR_SPECIFIC_AUDIO>,                   // Vendor specific audio
     nullptr,                                                     // Info frame
     nullptr,                                                     // YCbCr 4:2:0 video
-    [] { return static_cast<CEABlock *>(new CEACapabilityMapDescriptor(nullptr)); },
-    [] { return static_cast<CEABlock *>(new CEAVideoFormatPreference(nullptr)); },
-    [] { return static_cast<CEABlock *>(new CEADetailedTimingDescriptor(nullptr)); },
+    editor<CEACapabilityMapDescriptor>,                          // YCbCr 4:2:0 capability map
+    editor<CEAVideoFormatPreference>,                            // Video format preference
+    editor<CEADetailedTimingDescriptor>,                         // Detailed timing
 };
 
 QString longerThan(const QByteArray &payload, int most)
@@ -61,6 +69,11 @@ bool CEABuilder::hasEditor(int t)
 QString CEABuilder::rawReason(int t, const QByteArray &payload)
 {
     switch (t) {
+    case CEA_AUDIO:
+        // A trailing part of a descriptor has no place in the descriptor list.
+        if (payload.size() % CEABlock::subBlockSize[CEA_AUDIO] != 0)
+            return QStringLiteral("length %1 is not a multiple of 3").arg(payload.size());
+        return QString();
     case CEA_VENDOR_SPECIFIC:
     case CEA_VENDOR_SPECIFIC_VIDEO:
     case CEA_VENDOR_SPECIFIC_AUDIO:

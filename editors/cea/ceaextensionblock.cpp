@@ -600,13 +600,13 @@ CEABlock *CEAExtensionBlock::editorAt(int row)
     connectBlock(editor);
     placeBlock(editor);
     ceaBlocks[row] = editor;
-    deleteBlock(pending);
     if (QListWidgetItem *item = ui->listWidget->item(row)) {
         if (item->text().startsWith(pendingName + QStringLiteral(" (")))
             item->setText(QStringLiteral("%1 (size = %2)")
                               .arg(editor->getDisplayName())
                               .arg(bytes.size() + 1));
     }
+    deleteBlock(pending);
     return editor;
 }
 
