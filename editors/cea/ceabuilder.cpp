@@ -1,7 +1,10 @@
 #include "ceabuilder.h"
 
+#include "ceacolorimetryblock.h"
 #include "ceadetailedtimingdescriptor.h"
+#include "ceainfoframe.h"
 #include "cearawblock.h"
+#include "ceavideocapability.h"
 
 CEABuilder::CEABuilder()
 {
@@ -12,6 +15,12 @@ CEABuilder::CEABuilder()
 CEABlock *CEABuilder::make(int t)
 {
     switch (t) {
+    case CEA_VIDEO_CAPABILITY:
+        return new CEAVideoCapability(nullptr);
+    case CEA_COLORIMETRY:
+        return new CEAColorimetryBlock(nullptr);
+    case CEA_INFO_FRAME:
+        return new CEAInfoFrame(nullptr);
     case CEA_DETAILED_TIMING:
         return new CEADetailedTimingDescriptor(nullptr);
     default:
