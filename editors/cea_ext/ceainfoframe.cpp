@@ -85,6 +85,7 @@ void CEAInfoFrame::resetFields(unsigned char *reference, unsigned char *working)
 {
     this->reference = reference;
     this->working = working;
+    loaded.clear();
     updateEDID();
     updateUI();
 }

@@ -170,7 +170,9 @@ void TestCEAInfoFrame::editAfterMalformedLoad()
 {
     Editor e;
     e.load("0000 02 0103");
+    QSignalSpy changes(&e.editor, &CEABlock::valueChanged);
     e.vsif()->setValue(1);
+    QCOMPARE(changes.count(), 1);
     QCOMPARE(e.written(), QStringLiteral("20 00 01 02 01 03 00 00"));
     e.vsif()->setValue(0);
     QCOMPARE(e.written(), QStringLiteral("20 00 00 02 01 03"));
