@@ -2,12 +2,12 @@
 #include "ui_ceacolorimetryblock.h"
 
 namespace {
-// Flags byte and metadata byte.
-const int recordSize = 2;
+const int flagsByte = 0;
 }
 
 CEAColorimetryBlock::CEAColorimetryBlock(CEABlock *parent)
-    : CEABlock(parent), ui(new Ui::CEAColorimetryBlock), colorimetryData(recordSize, '\0')
+    : CEABlock(parent), ui(new Ui::CEAColorimetryBlock),
+      colorimetryData(CEABlock::getSubType(CEA_COLORIMETRY), 2)
 {
     ui->setupUi(this);
     type = CEA_COLORIMETRY;
@@ -20,17 +20,12 @@ CEAColorimetryBlock::~CEAColorimetryBlock()
     delete ui;
 }
 
-// A block shorter than its two bytes reads 0 for what it lacks; one longer
-// keeps the bytes past them.
 void CEAColorimetryBlock::initFields(_EDID_CEA_DATA_BLOCK_INFO info, unsigned char *reference,
                                      unsigned char *working)
 {
     this->reference = reference;
     this->working = working;
-    const QByteArray payload = payloadBytes(info, 30);
-    colorimetryData = payload.left(recordSize).leftJustified(recordSize, '\0');
-    trailingBytes = payload.mid(recordSize);
-    loaded.hold(QByteArray(1, static_cast<char>(getSubType())) + payload, encode());
+    colorimetryData.load(QByteArray(1, static_cast<char>(getSubType())) + payloadBytes(info, 30));
     updateUI();
 }
 
@@ -38,22 +33,14 @@ void CEAColorimetryBlock::resetFields(unsigned char *reference, unsigned char *w
 {
     this->reference = reference;
     this->working = working;
-    colorimetryData = QByteArray(recordSize, '\0');
-    trailingBytes.clear();
-    loaded.clear();
+    colorimetryData.reset();
     updateEDID();
     updateUI();
 }
 
 QByteArray CEAColorimetryBlock::getEDIDData()
 {
-    return loaded.pick(encode());
-}
-
-QByteArray CEAColorimetryBlock::encode() const
-{
-    return QByteArray(1, static_cast<char>(CEABlock::getSubType(type))) + colorimetryData
-           + trailingBytes;
+    return colorimetryData.data();
 }
 
 void CEAColorimetryBlock::updateUI()
@@ -62,16 +49,16 @@ void CEAColorimetryBlock::updateUI()
     QCheckBox *const boxes[8] = {ui->xvycc601CB,    ui->xvycc709CB,   ui->sycc501CB,
                                  ui->adobeycc601CB, ui->adobergbCB,   ui->bt2020cyccCB,
                                  ui->bt2020yccCB,   ui->bt2020rgbCB};
-    const int flags = static_cast<unsigned char>(colorimetryData.at(0));
+    const int flags = colorimetryData.byte(flagsByte);
     for (int bit = 0; bit < 8; ++bit)
         boxes[bit]->setChecked((flags >> bit) & 1);
 }
 
 void CEAColorimetryBlock::setFlag(int bit, bool checked)
 {
-    int flags = static_cast<unsigned char>(colorimetryData.at(0));
+    int flags = colorimetryData.byte(flagsByte);
     flags = checked ? (flags | (1 << bit)) : (flags & ~(1 << bit));
-    colorimetryData[0] = static_cast<char>(flags);
+    colorimetryData.setByte(flagsByte, static_cast<quint8>(flags));
     updateEDID();
 }
 

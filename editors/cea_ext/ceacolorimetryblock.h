@@ -2,7 +2,7 @@
 #define CEACOLORIMETRYBLOCK_H
 
 #include "ceablock.h"
-#include "cealoadedbytes.h"
+#include "ceafixedpayload.h"
 
 namespace Ui {
 class CEAColorimetryBlock;
@@ -39,14 +39,10 @@ private slots:
 
 private:
     void setFlag(int bit, bool checked);
-    QByteArray encode() const;
 
     Ui::CEAColorimetryBlock *ui;
     // Flags byte, then metadata byte.
-    QByteArray colorimetryData;
-    // Bytes a loaded block holds past the metadata byte, kept as they are.
-    QByteArray trailingBytes;
-    CEALoadedBytes loaded;
+    CEAFixedPayload colorimetryData;
 };
 
 #endif // CEACOLORIMETRYBLOCK_H

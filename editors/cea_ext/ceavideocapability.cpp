@@ -37,7 +37,8 @@ const int shiftCE = 0;
 } // namespace
 
 CEAVideoCapability::CEAVideoCapability(CEABlock *parent)
-    : CEABlock(parent), ui(new Ui::CEAVideoCapability), capabilityByte(0)
+    : CEABlock(parent), ui(new Ui::CEAVideoCapability),
+      capabilityByte(CEABlock::getSubType(CEA_VIDEO_CAPABILITY), 1)
 {
     ui->setupUi(this);
     type = CEA_VIDEO_CAPABILITY;
@@ -60,17 +61,13 @@ CEAVideoCapability::~CEAVideoCapability()
     delete ui;
 }
 
-// The payload starts with the extended tag byte; a block without the
-// capability byte reads 0 for it.
+// The payload starts with the extended tag byte.
 void CEAVideoCapability::initFields(_EDID_CEA_DATA_BLOCK_INFO info, unsigned char *reference,
                                     unsigned char *working)
 {
     this->reference = reference;
     this->working = working;
-    const QByteArray payload = payloadBytes(info, 31);
-    capabilityByte = payload.size() > 1 ? static_cast<quint8>(payload.at(1)) : 0;
-    trailingBytes = payload.mid(2);
-    loaded.hold(payload, encode());
+    capabilityByte.load(payloadBytes(info, 31));
     updateUI();
 }
 
@@ -78,32 +75,24 @@ void CEAVideoCapability::resetFields(unsigned char *reference, unsigned char *wo
 {
     this->reference = reference;
     this->working = working;
-    capabilityByte = 0;
-    trailingBytes.clear();
-    loaded.clear();
+    capabilityByte.reset();
     updateUI();
     updateEDID();
 }
 
 QByteArray CEAVideoCapability::getEDIDData()
 {
-    return loaded.pick(encode());
-}
-
-QByteArray CEAVideoCapability::encode() const
-{
-    QByteArray data(1, static_cast<char>(CEABlock::getSubType(type)));
-    data.append(static_cast<char>(capabilityByte));
-    return data + trailingBytes;
+    return capabilityByte.data();
 }
 
 void CEAVideoCapability::updateUI()
 {
-    ui->quantizationYCC->setChecked((capabilityByte >> bitQY) & 1);
-    ui->quantizationRGB->setChecked((capabilityByte >> bitQS) & 1);
-    ui->overUnderPrefFormat->setCurrentIndex((capabilityByte >> shiftPT) & 3);
-    ui->overUnderITFormat->setCurrentIndex((capabilityByte >> shiftIT) & 3);
-    ui->overUnderCEFormat->setCurrentIndex((capabilityByte >> shiftCE) & 3);
+    const int value = capabilityByte.byte(0);
+    ui->quantizationYCC->setChecked((value >> bitQY) & 1);
+    ui->quantizationRGB->setChecked((value >> bitQS) & 1);
+    ui->overUnderPrefFormat->setCurrentIndex((value >> shiftPT) & 3);
+    ui->overUnderITFormat->setCurrentIndex((value >> shiftIT) & 3);
+    ui->overUnderCEFormat->setCurrentIndex((value >> shiftCE) & 3);
 }
 
 void CEAVideoCapability::updateModel()
@@ -114,7 +103,7 @@ void CEAVideoCapability::updateModel()
     value |= (ui->overUnderPrefFormat->currentIndex() & 3) << shiftPT;
     value |= (ui->overUnderITFormat->currentIndex() & 3) << shiftIT;
     value |= (ui->overUnderCEFormat->currentIndex() & 3) << shiftCE;
-    capabilityByte = static_cast<quint8>(value);
+    capabilityByte.setByte(0, static_cast<quint8>(value));
     emit valueChanged();
 }
 

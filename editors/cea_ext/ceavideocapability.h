@@ -2,7 +2,7 @@
 #define CEAVIDEOCAPABILITY_H
 
 #include "ceablock.h"
-#include "cealoadedbytes.h"
+#include "ceafixedpayload.h"
 
 namespace Ui {
 class CEAVideoCapability;
@@ -32,14 +32,9 @@ private slots:
     void on_helpButton_clicked(bool checked);
 
 private:
-    QByteArray encode() const;
-
     Ui::CEAVideoCapability *ui;
     // QY (bit 7), QS (bit 6), S_PT (bits 5-4), S_IT (bits 3-2), S_CE (bits 1-0).
-    quint8 capabilityByte;
-    // Bytes a loaded block holds past the capability byte, kept as they are.
-    QByteArray trailingBytes;
-    CEALoadedBytes loaded;
+    CEAFixedPayload capabilityByte;
 };
 
 #endif // CEAVIDEOCAPABILITY_H

@@ -1,13 +1,10 @@
 #include <QCheckBox>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QToolButton>
 #include <QtTest>
 
-#include "blockpayload.h"
 #include "ceabuilder.h"
 #include "ceacolorimetryblock.h"
-#include "testsupport.h"
+#include "exteditortest.h"
 
 namespace {
 
@@ -45,22 +42,12 @@ void TestCEAColorimetryBlock::form()
 {
     QScopedPointer<CEABlock> block(CEABuilder::make(CEA_COLORIMETRY));
     auto *editor = qobject_cast<CEAColorimetryBlock *>(block.data());
-    QVERIFY(editor);
-    QCOMPARE(editor->objectName(), QStringLiteral("CEAColorimetryBlock"));
-    QCOMPARE(editor->getType(), 7);
-    QCOMPARE(editor->getSubType(), 5);
-    QCOMPARE(editor->getDisplayName(), QStringLiteral("Colorimetry"));
-    QCOMPARE(editor->getHelpMessage(),
-             QStringLiteral("This block defines the support of specific extended colorimetry standards."));
-    QCOMPARE(child<QLabel>(editor, "titleLabel")->text(), QStringLiteral("Colorimetry block"));
+    verifyIdentity(editor, 5, "Colorimetry", "Colorimetry block",
+                   "This block defines the support of specific extended colorimetry standards.");
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(child<QCheckBox>(editor, "adobergbCB")->text(), QStringLiteral("ADOBE rgb"));
     QCOMPARE(child<QCheckBox>(editor, "xvycc601CB")->toolTip(), QStringLiteral("Enable SD IEC 61966-2-5"));
-
-    QSignalSpy help(editor, &CEABlock::displayHelp);
-    child<QToolButton>(editor, "helpButton")->click();
-    QCOMPARE(help.count(), 1);
-    QCOMPARE(help.at(0).at(0).toBool(), true);
-    QVERIFY(editor->displayHelpMessage());
 }
 
 // Payload after the extended tag, the flags the boxes show, the bytes written back.

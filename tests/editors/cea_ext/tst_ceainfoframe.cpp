@@ -5,13 +5,11 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QtTest>
 
-#include "blockpayload.h"
 #include "ceabuilder.h"
 #include "ceainfoframe.h"
-#include "testsupport.h"
+#include "exteditortest.h"
 
 namespace {
 
@@ -74,14 +72,11 @@ void TestCEAInfoFrame::form()
 {
     QScopedPointer<CEABlock> block(CEABuilder::make(CEA_INFO_FRAME));
     auto *editor = qobject_cast<CEAInfoFrame *>(block.data());
-    QVERIFY(editor);
-    QCOMPARE(editor->objectName(), QStringLiteral("CEAInfoFrame"));
-    QCOMPARE(editor->getType(), 7);
-    QCOMPARE(editor->getSubType(), 0x20);
-    QCOMPARE(editor->getDisplayName(), QStringLiteral("Info frame"));
-    QCOMPARE(editor->getHelpMessage(),
-             QStringLiteral("This block defines the order in which a display prefer to receive an Info Frame. "
-                            "That mean the first one in the list is the most desired one."));
+    verifyIdentity(editor, 0x20, "Info frame", "Info frame",
+                   "This block defines the order in which a display prefer to receive an Info Frame. "
+                   "That mean the first one in the list is the most desired one.");
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(child<QLabel>(editor, "label_2")->text(), QStringLiteral("Max simulataneous VSIFs :"));
     QCOMPARE(child<QLabel>(editor, "label")->text(), QStringLiteral("IEE OUI : 0x"));
     QCOMPARE(child<QPushButton>(editor, "upButton")->text(), QString::fromUtf8("\u25B2"));
