@@ -1,12 +1,14 @@
-// The sample images that hold colorimetry, video capability or InfoFrame
-// blocks, opened through the extension page: each such block lands in its
-// editor, which shows what edid-decode reads from it, and the extension is
-// assembled back to the file's bytes, also after edits that change nothing.
+// Colorimetry, video capability and InfoFrame blocks through the extension
+// page. The samples that hold them: each block lands in its editor, which
+// shows what edid-decode reads from it, and the extension is assembled back
+// to the file's bytes, also after edits that change nothing. Then blocks
+// built here, and blocks added with "+".
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QtTest>
@@ -89,6 +91,7 @@ private slots:
     void samples();
     void craftedBlocks_data();
     void craftedBlocks();
+    void addedBlocks();
 };
 
 void TestCEAExtSamples::samples_data()
@@ -253,6 +256,26 @@ void TestCEAExtSamples::craftedBlocks()
     else
         child<QCheckBox>(shown, "quantizationYCC")->click();
     QCOMPARE(page.getEDIDData().toHex(' '), ceaExtensionImage(before + edited + after).mid(128).toHex(' '));
+    QVERIFY(closer.titles.isEmpty());
+}
+
+// "+" on each kind's name in the type list: the new blocks in the extension.
+void TestCEAExtSamples::addedBlocks()
+{
+    EdidImages images;
+    ModalCloser closer;
+    CEAExtensionBlock page(nullptr);
+    page.resetFields(images.reference, images.working);
+    auto *types = child<QListWidget>(&page, "blockTypeList");
+    for (const char *name : {"Info frame", "Colorimetry", "Video capability"}) {
+        const QList<QListWidgetItem *> items = types->findItems(name, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        types->setCurrentItem(items.first());
+        child<QPushButton>(&page, "addBlockButton")->click();
+    }
+    QCOMPARE(page.getEDIDData().mid(2, 12).toHex(' '),
+             QByteArray("0f 00 e3 20 00 00 e3 05 00 00 e2 00"));
+    QCOMPARE(page.getEDIDData().at(14), '\0');
     QVERIFY(closer.titles.isEmpty());
 }
 
