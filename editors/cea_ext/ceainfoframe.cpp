@@ -49,8 +49,8 @@ void CEAInfoFrame::clearBlocks()
     shortBlocks.clear();
 }
 
-// A descriptor or payload running past the block is read as far as it goes;
-// such a block is handed back as loaded until the user changes it.
+// A payload running past the block is read as far as it goes; such a block
+// is handed back as loaded until the user changes it.
 void CEAInfoFrame::initFields(_EDID_CEA_DATA_BLOCK_INFO info, unsigned char *reference,
                               unsigned char *working)
 {
@@ -65,10 +65,16 @@ void CEAInfoFrame::initFields(_EDID_CEA_DATA_BLOCK_INFO info, unsigned char *ref
     processingPayload = payload.mid(2, processingHeader >> 5);
 
     clearBlocks();
+    unreadBytes.clear();
     int i = 2 + processingPayload.size();
     while (i < size) {
         int used = 0;
-        shortBlocks.append(CEAInfoFrameShortBlock::read(bytes + i, size - i, &used));
+        CEAInfoFrameShortBlock *block = CEAInfoFrameShortBlock::read(bytes + i, size - i, &used);
+        if (block == nullptr) {
+            unreadBytes = payload.mid(i);
+            break;
+        }
+        shortBlocks.append(block);
         i += used;
     }
 
@@ -85,6 +91,7 @@ void CEAInfoFrame::resetFields(unsigned char *reference, unsigned char *working)
 {
     this->reference = reference;
     this->working = working;
+    unreadBytes.clear();
     loaded.clear();
     updateEDID();
     updateUI();
@@ -104,7 +111,7 @@ QByteArray CEAInfoFrame::encode() const
     data.append(processingPayload);
     for (const CEAInfoFrameShortBlock *block : shortBlocks)
         data.append(block->getEDIDData());
-    return data;
+    return data + unreadBytes;
 }
 
 void CEAInfoFrame::updateUI()

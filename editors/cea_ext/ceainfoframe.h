@@ -59,6 +59,9 @@ private:
     // Processing descriptor header (bits 4-0 kept as read) and its payload.
     quint8 processingHeader;
     QByteArray processingPayload;
+    // Bytes of a loaded block that end it without forming a descriptor (a
+    // vendor-specific header without its OUI), written after the descriptors.
+    QByteArray unreadBytes;
     CEALoadedBytes loaded;
 };
 

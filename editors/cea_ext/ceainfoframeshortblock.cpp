@@ -12,23 +12,25 @@ CEAInfoFrameShortBlock::CEAInfoFrameShortBlock(infoFrameBlockType type, QObject 
 CEAInfoFrameShortBlock *CEAInfoFrameShortBlock::read(const unsigned char *data, int size,
                                                      int *used)
 {
-    auto at = [data, size](int i) { return i < size ? data[i] : 0; };
-    const int header = at(0);
-    auto *block = new CEAInfoFrameShortBlock(static_cast<infoFrameBlockType>(header & 0x1F));
+    const int header = data[0];
+    const auto code = static_cast<infoFrameBlockType>(header & 0x1F);
     int i = 1;
-    if (block->type == INFOFRAME_VENDOR_SPECIFIC) {
-        block->ieeOUI = QStringLiteral("%1%2%3")
-                            .arg(at(3), 2, 16, QLatin1Char('0'))
-                            .arg(at(2), 2, 16, QLatin1Char('0'))
-                            .arg(at(1), 2, 16, QLatin1Char('0'))
-                            .toUpper();
+    if (code == INFOFRAME_VENDOR_SPECIFIC) {
+        if (size < 1 + ouiSize)
+            return nullptr;
         i += ouiSize;
     }
-    const int length = header >> 5;
-    const int end = qMin(i + length, size);
-    if (end > i)
-        block->payload = QByteArray(reinterpret_cast<const char *>(data) + i, end - i);
-    *used = qMin(i + length, size);
+    auto *block = new CEAInfoFrameShortBlock(code);
+    if (code == INFOFRAME_VENDOR_SPECIFIC) {
+        block->ieeOUI = QStringLiteral("%1%2%3")
+                            .arg(data[3], 2, 16, QLatin1Char('0'))
+                            .arg(data[2], 2, 16, QLatin1Char('0'))
+                            .arg(data[1], 2, 16, QLatin1Char('0'))
+                            .toUpper();
+    }
+    const int end = qMin(i + (header >> 5), size);
+    block->payload = QByteArray(reinterpret_cast<const char *>(data) + i, end - i);
+    *used = end;
     return block;
 }
 

@@ -24,8 +24,10 @@ class CEAInfoFrameShortBlock : public QObject
 public:
     explicit CEAInfoFrameShortBlock(infoFrameBlockType type, QObject *parent = nullptr);
 
-    // A descriptor read from `data` (at most `size` bytes); `*used` is the
-    // number of bytes it takes there. Bytes the block lacks read as 0.
+    // The descriptor at `data` (`size` bytes left in the block, at least 1);
+    // `*used` is the number of bytes it takes there. A payload running past
+    // the block keeps the bytes it has; null for a vendor-specific header
+    // without its three OUI bytes.
     static CEAInfoFrameShortBlock *read(const unsigned char *data, int size, int *used);
 
     infoFrameBlockType getType() const { return type; }

@@ -212,7 +212,7 @@ void TestCEAExtSamples::craftedBlocks_data()
     QTest::newRow("InfoFrame 22 05") << hexBytes("e5 20 00 00 2205") << "CEAInfoFrame"
                                      << hexBytes("e5 20 00 01 2205");
     QTest::newRow("InfoFrame, OUI past the end") << hexBytes("e5 20 00 00 0103") << "CEAInfoFrame"
-                                                 << hexBytes("e7 20 00 01 010300 00");
+                                                 << hexBytes("e5 20 00 01 0103");
     QTest::newRow("InfoFrame, no VSIF count") << hexBytes("e2 20 00") << "CEAInfoFrame"
                                               << hexBytes("e3 20 00 01");
     QTest::newRow("InfoFrame, 30 bytes") << hexBytes("ff 20 0000") + QByteArray(28, 0x04) << "CEAInfoFrame"

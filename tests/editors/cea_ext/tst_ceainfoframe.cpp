@@ -130,7 +130,8 @@ void TestCEAInfoFrame::load_data()
     QTest::newRow("processing payload past the end") << hexBytes("e001aa03") << QStringList() << 1 << "";
     QTest::newRow("descriptor payload past the end") << hexBytes("0000 03 a505") << QStringList{SPD, MPEG} << 0
                                                      << "";
-    QTest::newRow("OUI past the end") << hexBytes("0000 02 0103") << QStringList{AVI, VS} << 0 << "000003";
+    // A vendor-specific header without its OUI is not a descriptor: kept as it is.
+    QTest::newRow("OUI past the end") << hexBytes("0000 02 0103") << QStringList{AVI} << 0 << "";
 }
 
 void TestCEAInfoFrame::load()
@@ -160,7 +161,8 @@ void TestCEAInfoFrame::load()
 }
 
 // Once changed, a block read in part is written in the layout, with what
-// it lacked as 0 and its descriptors' lengths as they now are.
+// it lacked as 0 and its descriptors' lengths as they now are; it never grows
+// past the bytes it had but by a missing VSIF count.
 void TestCEAInfoFrame::editAfterMalformedLoad()
 {
     Editor e;
@@ -168,9 +170,19 @@ void TestCEAInfoFrame::editAfterMalformedLoad()
     QSignalSpy changes(&e.editor, &CEABlock::valueChanged);
     e.vsif()->setValue(1);
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(e.written(), QStringLiteral("20 00 01 02 01 03 00 00"));
-    e.vsif()->setValue(0);
-    QCOMPARE(e.written(), QStringLiteral("20 00 00 02 01 03"));
+    QCOMPARE(e.written(), QStringLiteral("20 00 01 02 01 03"));
+    e.add(5);
+    QCOMPARE(e.written(), QStringLiteral("20 00 01 02 05 01 03"));
+
+    e.load(qPrintable(QByteArray("0000") + QByteArray(26, '\x02').toHex() + "0103"));
+    QCOMPARE(e.editor.getEDIDData().size(), 31);
+    e.vsif()->setValue(9);
+    QCOMPARE(e.editor.getEDIDData().size(), 31);
+    QCOMPARE(e.editor.getEDIDData().right(3).toHex(' '), QByteArray("02 01 03"));
+
+    e.load("00");
+    e.vsif()->setValue(4);
+    QCOMPARE(e.written(), QStringLiteral("20 00 04"));
 
     e.load("e001aa03");
     QCOMPARE(e.written(), QStringLiteral("20 e0 01 aa 03"));
