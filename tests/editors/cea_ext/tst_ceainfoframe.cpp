@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <random>
+
 #include "ceabuilder.h"
 #include "ceainfoframe.h"
 #include "exteditortest.h"
@@ -58,6 +60,7 @@ private slots:
     void load_data();
     void load();
     void editAfterMalformedLoad();
+    void anyPayloadComesBack();
     void addEveryType();
     void payloadStopsAtThirtyBytes();
     void removeAndMove();
@@ -192,6 +195,25 @@ void TestCEAInfoFrame::editAfterMalformedLoad()
     e.load("0000 03 a505");
     e.add(6);
     QCOMPARE(e.written(), QStringLiteral("20 00 00 03 25 05 06"));
+}
+
+// Whatever the bytes, a loaded block comes back as it was, and an edited one
+// still fits in a data block.
+void TestCEAInfoFrame::anyPayloadComesBack()
+{
+    std::mt19937 random(16u);
+    std::uniform_int_distribution<int> length(0, 30);
+    std::uniform_int_distribution<int> value(0, 255);
+    Editor e;
+    for (int n = 0; n < 2000; ++n) {
+        QByteArray payload(length(random), '\0');
+        for (char &byte : payload)
+            byte = static_cast<char>(value(random));
+        loadQuietly(e.editor, e.images, payload);
+        QCOMPARE(e.editor.getEDIDData(), hexBytes("20") + payload);
+        e.vsif()->setValue((e.vsif()->value() + 1) % 256);
+        QVERIFY2(e.editor.getEDIDData().size() <= 31, payload.toHex(' ').constData());
+    }
 }
 
 void TestCEAInfoFrame::addEveryType()
