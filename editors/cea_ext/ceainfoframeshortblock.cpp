@@ -14,19 +14,17 @@ CEAInfoFrameShortBlock *CEAInfoFrameShortBlock::read(const unsigned char *data, 
 {
     const int header = data[0];
     const auto code = static_cast<infoFrameBlockType>(header & 0x1F);
-    int i = 1;
-    if (code == INFOFRAME_VENDOR_SPECIFIC) {
-        if (size < 1 + ouiSize)
-            return nullptr;
-        i += ouiSize;
-    }
+    if (code == INFOFRAME_VENDOR_SPECIFIC && size < 1 + ouiSize)
+        return nullptr;
     auto *block = new CEAInfoFrameShortBlock(code);
+    int i = 1;
     if (code == INFOFRAME_VENDOR_SPECIFIC) {
         block->ieeOUI = QStringLiteral("%1%2%3")
                             .arg(data[3], 2, 16, QLatin1Char('0'))
                             .arg(data[2], 2, 16, QLatin1Char('0'))
                             .arg(data[1], 2, 16, QLatin1Char('0'))
                             .toUpper();
+        i += ouiSize;
     }
     const int end = qMin(i + (header >> 5), size);
     block->payload = QByteArray(reinterpret_cast<const char *>(data) + i, end - i);
