@@ -2,10 +2,13 @@
 
 #include "ceaaudiodescriptor.h"
 #include "ceacapabilitymapdescriptor.h"
+#include "ceacolorimetryblock.h"
 #include "ceadetailedtimingdescriptor.h"
+#include "ceainfoframe.h"
 #include "cearawblock.h"
 #include "ceaspeakerallocationblock.h"
 #include "ceavendorspecificdescriptor.h"
+#include "ceavideocapability.h"
 #include "ceavideoformatpreference.h"
 
 namespace {
@@ -32,11 +35,11 @@ const Maker makers[CEA_BLOCK_TYPE_COUNT] = {
     editor<CEAAudioDescriptor>,                                  // Audio
     editor<CEASpeakerAllocationBlock>,                           // Speaker allocation
     vendorSpecific<CEA_VENDOR_SPECIFIC>,                         // Vendor specific
-    nullptr,                                                     // Video capability
-    nullptr,                                                     // Colorimetry
+    editor<CEAVideoCapability>,                                  // Video capability
+    editor<CEAColorimetryBlock>,                                 // Colorimetry
     vendorSpecific<CEA_VENDOR_SPECIFIC_VIDEO>,                   // Vendor specific video
     vendorSpecific<CEA_VENDOR_SPECIFIC_AUDIO>,                   // Vendor specific audio
-    nullptr,                                                     // Info frame
+    editor<CEAInfoFrame>,                                        // Info frame
     nullptr,                                                     // YCbCr 4:2:0 video
     editor<CEACapabilityMapDescriptor>,                          // YCbCr 4:2:0 capability map
     editor<CEAVideoFormatPreference>,                            // Video format preference
