@@ -45,7 +45,7 @@ QList<QStringList> decodedBlocks(const QString &sample, const QString &title)
     return blocks;
 }
 
-template <typename T> QList<T *> editorsOf(const CEAExtensionBlock &page)
+template <typename T> QList<T *> editorsOf(CEAExtensionBlock &page)
 {
     QList<T *> found;
     for (CEABlock *block : page.getBlocks())
