@@ -1,6 +1,7 @@
 #include "ceadetailedtimingdescriptor.h"
 #include "ui_ceadetailedtimingdescriptor.h"
 
+#include <QVBoxLayout>
 #include <cstring>
 
 #include "detailedtimings.h"
@@ -42,12 +43,12 @@ void CEADetailedTimingDescriptor::initFields(_EDID_CEA_DATA_BLOCK_INFO info,
         }
     }
 
-    for (int i = 0; i < count; ++i) {
-        on_addDTDTabButton_clicked();
-        _CEA_DETAILED_TIMINGS bytes;
-        std::memcpy(bytes.bytes, info.payload + stride * i, dtdSize);
-        dtdTabs.last()->initFields(bytes, reference, working, i, true);
-    }
+    // A tab's panel is built when the tab is first shown; until then the
+    // tab hands back its loaded bytes.
+    for (int i = 0; i < count; ++i)
+        addTab(QByteArray(reinterpret_cast<const char *>(info.payload) + stride * i, dtdSize));
+    panelAt(ui->tabDTD->currentIndex());
+    emit valueChanged();
 }
 
 void CEADetailedTimingDescriptor::resetFields(unsigned char *reference, unsigned char *working)
@@ -55,43 +56,74 @@ void CEADetailedTimingDescriptor::resetFields(unsigned char *reference, unsigned
     this->reference = reference;
     this->working = working;
     for (int i = 0; i < dtdTabs.size(); ++i)
-        dtdTabs[i]->resetFields(reference, working, i, true);
+        panelAt(i)->resetFields(reference, working, i, true);
     updateEDID();
 }
 
 QByteArray CEADetailedTimingDescriptor::getEDIDData()
 {
     QByteArray data;
-    for (DetailedTimings *panel : dtdTabs)
-        data += panel->getEdidData().leftJustified(dtdSize, '\0', true);
+    for (const Tab &tab : dtdTabs)
+        data += tab.panel ? tab.panel->getEdidData().leftJustified(dtdSize, '\0', true) : tab.bytes;
     return data;
+}
+
+DetailedTimings *CEADetailedTimingDescriptor::panelAt(int i)
+{
+    if (i < 0 || i >= dtdTabs.size())
+        return nullptr;
+    Tab &tab = dtdTabs[i];
+    if (tab.panel == nullptr) {
+        tab.panel = new DetailedTimings(tab.page);
+        tab.page->layout()->addWidget(tab.panel);
+        if (tab.bytes.isEmpty()) {
+            tab.panel->resetFields(reference, working, i, true);
+        } else {
+            _CEA_DETAILED_TIMINGS timing;
+            std::memcpy(timing.bytes, tab.bytes.constData(), dtdSize);
+            tab.panel->initFields(timing, reference, working, i, true);
+        }
+        connect(tab.panel, &DetailedTimings::valueChanged, this, &CEABlock::onSubBlockValueChanged);
+    }
+    return tab.panel;
 }
 
 void CEADetailedTimingDescriptor::updateUI()
 {
 }
 
+void CEADetailedTimingDescriptor::addTab(const QByteArray &bytes)
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    dtdTabs.append(Tab{page, nullptr, bytes});
+    ui->tabDTD->addTab(page, QStringLiteral("DTD %1").arg(dtdTabs.size()));
+}
+
 void CEADetailedTimingDescriptor::on_addDTDTabButton_clicked()
 {
-    const int n = dtdTabs.size();
-    DetailedTimings *panel = new DetailedTimings(nullptr);
-    panel->resetFields(reference, working, n, true);
-    connect(panel, &DetailedTimings::valueChanged, this, &CEABlock::onSubBlockValueChanged);
-    dtdTabs.append(panel);
-    ui->tabDTD->addTab(panel, QStringLiteral("DTD %1").arg(n + 1));
+    addTab(QByteArray());
+    panelAt(dtdTabs.size() - 1);
     emit valueChanged();
+}
+
+void CEADetailedTimingDescriptor::on_tabDTD_currentChanged(int index)
+{
+    panelAt(index);
 }
 
 void CEADetailedTimingDescriptor::on_delDTDTabButton_clicked()
 {
     const int i = ui->tabDTD->currentIndex();
     if (i >= 0 && i < dtdTabs.size()) {
-        DetailedTimings *panel = dtdTabs.takeAt(i);
+        const Tab tab = dtdTabs.takeAt(i);
         // No late edit of the panel may reach the block once it is gone.
-        panel->disconnect(this);
+        if (tab.panel != nullptr)
+            tab.panel->disconnect(this);
         ui->tabDTD->removeTab(i);
-        panel->hide();
-        delete panel;
+        tab.page->hide();
+        delete tab.page;
         retitleTabs();
     }
     emit valueChanged();

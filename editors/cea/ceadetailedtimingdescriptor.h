@@ -28,6 +28,8 @@ public:
     QByteArray getEDIDData() override;
 
     int tabCount() const { return dtdTabs.size(); }
+    // The panel of tab i, built now when it was not yet; null past the tabs.
+    DetailedTimings *panelAt(int i);
 
 public slots:
     void updateUI() override;
@@ -36,12 +38,23 @@ private slots:
     void on_addDTDTabButton_clicked();
     void on_delDTDTabButton_clicked();
     void on_helpButton_clicked(bool checked);
+    void on_tabDTD_currentChanged(int index);
 
 private:
+    // One tab: its page, and either its panel or, until the tab is first
+    // shown, the 18 loaded bytes the panel will show.
+    struct Tab
+    {
+        QWidget *page;
+        DetailedTimings *panel;
+        QByteArray bytes;
+    };
+
+    void addTab(const QByteArray &bytes);
     void retitleTabs();
 
     Ui::CEADetailedTimingDescriptor *ui;
-    QList<DetailedTimings *> dtdTabs;
+    QList<Tab> dtdTabs;
 };
 
 #endif // CEADETAILEDTIMINGDESCRIPTOR_H

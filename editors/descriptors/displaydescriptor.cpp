@@ -62,20 +62,59 @@ DisplayDescriptor::DisplayDescriptor(QWidget *parent)
     placeholderLayout->addStretch(1);
     ui->blockLayout->addWidget(placeholder);
 
-    QWidget *const editors[] = {&detailedTimings, &rangeLimits, &serialNumber, &productName,
-                                &dataString, &colorPoint, &standTimings, &dcm, &cvtTimings,
-                                &estabTimings};
-    for (QWidget *editor : editors) {
-        ui->blockLayout->addWidget(editor);
-        editor->hide();
-    }
-
     // The detailed timing editor can be squeezed below the width of its grid,
     // which cuts its labels: the slot keeps that width, plus its own margins
-    // and the frame the style sheet draws around it.
+    // and the frame the style sheet draws around it. It is the kind of most
+    // slots, so it is built now; the others when first chosen.
     const QMargins area = ui->verticalLayout_2->contentsMargins();
     const int frame = 2 * 3;
-    setMinimumWidth(detailedTimings.layout()->minimumSize().width() + area.left() + area.right() + frame);
+    setMinimumWidth(built(detailedTimings).layout()->minimumSize().width() + area.left() + area.right()
+                    + frame);
+}
+
+template <class Editor>
+Editor &DisplayDescriptor::built(Editor *&editor)
+{
+    if (editor == nullptr) {
+        editor = new Editor(this);
+        ui->blockLayout->addWidget(editor);
+        editor->hide();
+        prepare(*editor);
+    }
+    return *editor;
+}
+
+void DisplayDescriptor::prepare(DetailedTimings &editor)
+{
+    editor.resetFields(reference, working, index, false);
+}
+
+void DisplayDescriptor::prepare(DisplayRangeLimits &editor)
+{
+    editor.resetFields(reference, working, index);
+    if (revision != 0)
+        editor.adaptToEDIDVersion(revision);
+}
+
+template <class Editor>
+void DisplayDescriptor::prepare(Editor &editor)
+{
+    editor.resetFields(reference, working, index);
+}
+
+template <class F>
+void DisplayDescriptor::forEachBuilt(F f)
+{
+    if (detailedTimings) f(*detailedTimings);
+    if (rangeLimits) f(*rangeLimits);
+    if (serialNumber) f(*serialNumber);
+    if (productName) f(*productName);
+    if (dataString) f(*dataString);
+    if (colorPoint) f(*colorPoint);
+    if (standTimings) f(*standTimings);
+    if (dcm) f(*dcm);
+    if (cvtTimings) f(*cvtTimings);
+    if (estabTimings) f(*estabTimings);
 }
 
 DisplayDescriptor::~DisplayDescriptor()
@@ -87,16 +126,16 @@ QWidget *DisplayDescriptor::editorOf(_EDID_DISPLAY_DESCRIPTORS kind)
 {
     switch (kind) {
     case EDID_DESC_UNUSED: return placeholder;
-    case EDID_DESC_DETAILED_TIMING: return &detailedTimings;
-    case EDID_DESC_SERIAL_NUMBER: return &serialNumber;
-    case EDID_DESC_DATA_STRING: return &dataString;
-    case EDID_DESC_RANGE_LIMITS: return &rangeLimits;
-    case EDID_DESC_PRODUCT_NAME: return &productName;
-    case EDID_DESC_COLOR_POINT: return &colorPoint;
-    case EDID_DESC_STANDARD_TIMINGS: return &standTimings;
-    case EDID_DESC_COLOR_MANAGEMENT: return &dcm;
-    case EDID_DESC_CVT_CODES: return &cvtTimings;
-    case EDID_DESC_ESTABLISHED_TIMINGS3: return &estabTimings;
+    case EDID_DESC_DETAILED_TIMING: return &built(detailedTimings);
+    case EDID_DESC_SERIAL_NUMBER: return &built(serialNumber);
+    case EDID_DESC_DATA_STRING: return &built(dataString);
+    case EDID_DESC_RANGE_LIMITS: return &built(rangeLimits);
+    case EDID_DESC_PRODUCT_NAME: return &built(productName);
+    case EDID_DESC_COLOR_POINT: return &built(colorPoint);
+    case EDID_DESC_STANDARD_TIMINGS: return &built(standTimings);
+    case EDID_DESC_COLOR_MANAGEMENT: return &built(dcm);
+    case EDID_DESC_CVT_CODES: return &built(cvtTimings);
+    case EDID_DESC_ESTABLISHED_TIMINGS3: return &built(estabTimings);
     }
     return nullptr;
 }
@@ -164,22 +203,11 @@ void DisplayDescriptor::resetFields(unsigned char *ref, unsigned char *work, int
     working = work;
     index = slot;
 
-    QWidget *const editors[] = {&detailedTimings, &rangeLimits, &serialNumber, &productName,
-                                &dataString, &colorPoint, &standTimings, &dcm, &cvtTimings,
-                                &estabTimings};
-    for (QWidget *editor : editors)
-        editor->hide();
-
-    detailedTimings.resetFields(reference, working, index, false);
-    rangeLimits.resetFields(reference, working, index);
-    productName.resetFields(reference, working, index);
-    serialNumber.resetFields(reference, working, index);
-    dataString.resetFields(reference, working, index);
-    colorPoint.resetFields(reference, working, index);
-    standTimings.resetFields(reference, working, index);
-    dcm.resetFields(reference, working, index);
-    cvtTimings.resetFields(reference, working, index);
-    estabTimings.resetFields(reference, working, index);
+    // Editors not built yet are reset when they are.
+    forEachBuilt([this](auto &editor) {
+        editor.hide();
+        prepare(editor);
+    });
 
     ui->monitorDescMulti->setCurrentIndex(0);
     setItemColour(loadedType, kPlainColour);
@@ -212,34 +240,34 @@ void DisplayDescriptor::initFields(_EDID_MONITOR_DESC desc, unsigned char *ref,
     case EDID_DESC_UNUSED:
         break;
     case EDID_DESC_DETAILED_TIMING:
-        detailedTimings.initFields(desc.detailedTiming, reference, working, index, false);
+        built(detailedTimings).initFields(desc.detailedTiming, reference, working, index, false);
         break;
     case EDID_DESC_SERIAL_NUMBER:
-        serialNumber.initFields(desc, reference, working, index);
+        built(serialNumber).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_DATA_STRING:
-        dataString.initFields(desc, reference, working, index);
+        built(dataString).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_RANGE_LIMITS:
-        rangeLimits.initFields(desc, reference, working, index);
+        built(rangeLimits).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_PRODUCT_NAME:
-        productName.initFields(desc, reference, working, index);
+        built(productName).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_COLOR_POINT:
-        colorPoint.initFields(desc, reference, working, index);
+        built(colorPoint).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_STANDARD_TIMINGS:
-        standTimings.initFields(desc, reference, working, index);
+        built(standTimings).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_COLOR_MANAGEMENT:
-        dcm.initFields(desc, reference, working, index);
+        built(dcm).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_CVT_CODES:
-        cvtTimings.initFields(desc, reference, working, index);
+        built(cvtTimings).initFields(desc, reference, working, index);
         break;
     case EDID_DESC_ESTABLISHED_TIMINGS3:
-        estabTimings.initFields(desc, reference, working, index);
+        built(estabTimings).initFields(desc, reference, working, index);
         break;
     }
 
@@ -280,16 +308,16 @@ void DisplayDescriptor::updateCurrentBlock()
         return;
     switch (type) {
     case EDID_DESC_UNUSED: updateUnusedBlock(); break;
-    case EDID_DESC_DETAILED_TIMING: detailedTimings.updateDetailedTiming(); break;
-    case EDID_DESC_SERIAL_NUMBER: serialNumber.updateSerialNumber(); break;
-    case EDID_DESC_DATA_STRING: dataString.updateDataString(); break;
-    case EDID_DESC_RANGE_LIMITS: rangeLimits.updateRangeLimits(); break;
-    case EDID_DESC_PRODUCT_NAME: productName.updateProductName(); break;
-    case EDID_DESC_COLOR_POINT: colorPoint.updateColorPoint(); break;
-    case EDID_DESC_STANDARD_TIMINGS: standTimings.updateStandTimings(); break;
-    case EDID_DESC_COLOR_MANAGEMENT: dcm.updateDCM(); break;
-    case EDID_DESC_CVT_CODES: cvtTimings.updateCVTTimings(); break;
-    case EDID_DESC_ESTABLISHED_TIMINGS3: estabTimings.updateEstablishedTimings(); break;
+    case EDID_DESC_DETAILED_TIMING: built(detailedTimings).updateDetailedTiming(); break;
+    case EDID_DESC_SERIAL_NUMBER: built(serialNumber).updateSerialNumber(); break;
+    case EDID_DESC_DATA_STRING: built(dataString).updateDataString(); break;
+    case EDID_DESC_RANGE_LIMITS: built(rangeLimits).updateRangeLimits(); break;
+    case EDID_DESC_PRODUCT_NAME: built(productName).updateProductName(); break;
+    case EDID_DESC_COLOR_POINT: built(colorPoint).updateColorPoint(); break;
+    case EDID_DESC_STANDARD_TIMINGS: built(standTimings).updateStandTimings(); break;
+    case EDID_DESC_COLOR_MANAGEMENT: built(dcm).updateDCM(); break;
+    case EDID_DESC_CVT_CODES: built(cvtTimings).updateCVTTimings(); break;
+    case EDID_DESC_ESTABLISHED_TIMINGS3: built(estabTimings).updateEstablishedTimings(); break;
     }
 }
 
@@ -320,10 +348,13 @@ void DisplayDescriptor::setLockedType(T_EDID_DISPLAY_DESCRIPTORS kind)
 void DisplayDescriptor::adaptToEDIDVersion(int revision, bool update)
 {
     // The range limits editor follows the revision even while hidden, so that
-    // it offers the right kinds and rate ranges when it is picked later.
-    rangeLimits.adaptToEDIDVersion(revision);
+    // it offers the right kinds and rate ranges when it is picked later (one
+    // not built yet takes the revision when it is).
+    this->revision = revision;
+    if (rangeLimits != nullptr)
+        rangeLimits->adaptToEDIDVersion(revision);
     if (type == EDID_DESC_RANGE_LIMITS && update)
-        rangeLimits.updateRangeLimits();
+        built(rangeLimits).updateRangeLimits();
 
     if (revision == 3) {
         if (type >= kFirstRevision4Kind && isKnownKind(type)) {
@@ -360,9 +391,9 @@ void DisplayDescriptor::adaptToEDIDVersion(int revision, bool update)
     addRevision4Kinds();
     if (restored >= 0) {
         ui->monitorDescMulti->setCurrentIndex(restored);
-        const StringInfo rows = restored == EDID_DESC_COLOR_MANAGEMENT ? dcm.getStringInfo()
-                                : restored == EDID_DESC_CVT_CODES   ? cvtTimings.getStringInfo()
-                                                                    : estabTimings.getStringInfo();
+        const StringInfo rows = restored == EDID_DESC_COLOR_MANAGEMENT ? built(dcm).getStringInfo()
+                                : restored == EDID_DESC_CVT_CODES   ? built(cvtTimings).getStringInfo()
+                                                                    : built(estabTimings).getStringInfo();
         DescriptorEntry::describe(index, rows);
     }
 }

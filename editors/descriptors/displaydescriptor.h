@@ -68,7 +68,15 @@ public slots:
     void setLockedType(T_EDID_DISPLAY_DESCRIPTORS type);
 
 private:
+    // The editor of a kind, built (reset, hidden, in the slot's layout) the
+    // first time it is needed; null for a kind without one.
     QWidget *editorOf(_EDID_DISPLAY_DESCRIPTORS kind);
+    template <class Editor> Editor &built(Editor *&editor);
+    void prepare(DetailedTimings &editor);
+    void prepare(DisplayRangeLimits &editor);
+    template <class Editor> void prepare(Editor &editor);
+    template <class F> void forEachBuilt(F f);
+
     void addRevision4Kinds();
     void setItemColour(int item, const QColor &colour);
     void showKeptTag();
@@ -76,20 +84,22 @@ private:
     _EDID_DISPLAY_DESCRIPTORS loadedType;
     _EDID_DISPLAY_DESCRIPTORS type;
     QWidget *placeholder;
-    DetailedTimings detailedTimings;
-    DisplayRangeLimits rangeLimits;
-    DisplayDescProductName productName;
-    DisplayDescSerialNumber serialNumber;
-    DisplayDescDataString dataString;
-    DisplayDescColorPointData colorPoint;
-    DisplayDescStandTimings standTimings;
-    DisplayDescEstabTimings estabTimings;
-    DisplayDescDCM dcm;
-    DisplayDescCVTTimings cvtTimings;
+    // The kind editors, children of the slot once built.
+    DetailedTimings *detailedTimings = nullptr;
+    DisplayRangeLimits *rangeLimits = nullptr;
+    DisplayDescProductName *productName = nullptr;
+    DisplayDescSerialNumber *serialNumber = nullptr;
+    DisplayDescDataString *dataString = nullptr;
+    DisplayDescColorPointData *colorPoint = nullptr;
+    DisplayDescStandTimings *standTimings = nullptr;
+    DisplayDescEstabTimings *estabTimings = nullptr;
+    DisplayDescDCM *dcm = nullptr;
+    DisplayDescCVTTimings *cvtTimings = nullptr;
     Ui::DisplayDescriptor *ui;
     unsigned char *reference = nullptr;
     unsigned char *working = nullptr;
     int index = 0;
+    int revision = 0;   // as last adapted to; 0 before
 
     // Tag of a loaded descriptor of unknown kind whose bytes are kept, or -1.
     int keptTag = -1;

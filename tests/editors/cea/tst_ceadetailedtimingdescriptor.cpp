@@ -128,7 +128,10 @@ void TestCEADetailedTimingDescriptor::editedTabTakesPanelBytes()
     const QByteArray before = editor.getEDIDData();
 
     // Change the horizontal image size of the second timing (bytes 12 and 14).
+    // A tab's panel is built when the tab is first shown.
     QTabWidget *tabs = editor.findChild<QTabWidget *>("tabDTD");
+    QVERIFY(!tabs->widget(1)->findChild<QLineEdit *>("hImSizeField"));
+    tabs->setCurrentIndex(1);
     QLineEdit *field = tabs->widget(1)->findChild<QLineEdit *>("hImSizeField");
     QVERIFY(field);
     QSignalSpy changes(&editor, &CEABlock::valueChanged);
