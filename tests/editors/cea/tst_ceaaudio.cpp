@@ -14,6 +14,7 @@
 #include "ceaaudiodescriptor.h"
 #include "ceaaudioshortblock.h"
 #include "ceaextensionblock.h"
+#include "ceapage.h"
 #include "testsupport.h"
 
 namespace {
@@ -103,36 +104,14 @@ struct Descriptor {
     }
 };
 
-// The page as the application drives it, with its blocks' editors.
-struct Page {
-    EdidImages images;
-    CEAExtensionBlock page{nullptr};
-    _EDID_CEA_EXTENSION_INFO info{};
-
-    Page()
-    {
-        QObject::connect(&page, &CEAExtensionBlock::valueChanged, [this]() {
-            const QByteArray data = page.getEDIDData();
-            for (int i = 0; i < 128; ++i)
-                images.working[128 + i] = i < data.size() ? static_cast<unsigned char>(data[i]) : 0;
-        });
-    }
+// The page as the application drives it; loads must decode.
+struct Page : CEAPage {
     void load(const QByteArray &image)
     {
-        images.set(image);
-        const int result = EDIDGetExtensionInfo(images.reference, &info);
+        const int result = CEAPage::load(image);
         QVERIFY(result == 0 || result == 2);
-        page.initFields(&info, images.reference, images.working);
     }
-    QStringList rows()
-    {
-        auto *list = child<QListWidget>(&page, "listWidget");
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
-    template <typename T> T *editor(int row) { return qobject_cast<T *>(page.getBlocks().value(row)); }
+    template <typename T> T *editor(int row) { return editorAt<T>(row); }
 };
 
 // The descriptors of an Audio block editor, in tab order.

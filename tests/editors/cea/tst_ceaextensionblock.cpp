@@ -11,6 +11,7 @@
 
 #include "ceadetailedtimingdescriptor.h"
 #include "ceaextensionblock.h"
+#include "ceapage.h"
 #include "ceahelpblock.h"
 #include "testsupport.h"
 
@@ -31,39 +32,15 @@ QByteArray raw(int tag, int payloadSize, char fill)
     return QByteArray(1, static_cast<char>((tag << 5) | payloadSize)) + QByteArray(payloadSize, fill);
 }
 
-// The page driven as the application's page object drives it.
-struct Page {
-    EdidImages images;
-    CEAExtensionBlock page{nullptr};
-    QScopedPointer<_EDID_CEA_EXTENSION_INFO> info{new _EDID_CEA_EXTENSION_INFO()};
+// The page with a count of its assemblies.
+struct Page : CEAPage {
     int assemblies = 0;
 
     Page()
     {
-        QObject::connect(&page, &CEAExtensionBlock::valueChanged, [this]() {
-            const QByteArray data = page.getEDIDData();
-            for (int i = 0; i < 128; ++i)
-                images.working[128 + i] = i < data.size() ? static_cast<unsigned char>(data[i]) : 0;
-            ++assemblies;
-        });
-    }
-    int load(const QByteArray &image)
-    {
-        images.set(image);
-        const int result = EDIDGetExtensionInfo(images.reference, info.data());
-        if (result == 0 || result == 2)
-            page.initFields(info.data(), images.reference, images.working);
-        return result;
+        QObject::connect(&page, &CEAExtensionBlock::valueChanged, [this]() { ++assemblies; });
     }
     template <typename T> T *child(const char *name) { return page.findChild<T *>(name); }
-    QListWidget *list() { return child<QListWidget>("listWidget"); }
-    QStringList rows()
-    {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i)
-            texts << list()->item(i)->text();
-        return texts;
-    }
     void addKind(const QString &name)
     {
         QListWidget *types = child<QListWidget>("blockTypeList");
@@ -72,10 +49,7 @@ struct Page {
         types->setCurrentItem(items.first());
         child<QPushButton>("addBlockButton")->click();
     }
-    CEADetailedTimingDescriptor *timingEditor(int row)
-    {
-        return qobject_cast<CEADetailedTimingDescriptor *>(page.getBlocks().value(row));
-    }
+    CEADetailedTimingDescriptor *timingEditor(int row) { return editorAt<CEADetailedTimingDescriptor>(row); }
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "ceacapabilitymapdescriptor.h"
-#include "ceapagefixture.h"
+#include "ceapage.h"
 
 namespace {
 

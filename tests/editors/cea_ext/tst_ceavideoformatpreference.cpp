@@ -4,7 +4,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "ceapagefixture.h"
+#include "ceapage.h"
 #include "ceavideoformatpreference.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#ifndef CEAPAGEFIXTURE_H
-#define CEAPAGEFIXTURE_H
+#ifndef CEAPAGE_H
+#define CEAPAGE_H
 
-// Shared by the tests of the extended-tag block editors: the extension page
-// driven as the application's page object drives it, and list texts.
+// The tests of the CEA extension page and its block editors: the page driven
+// as the application's page object drives it, and list texts.
 
 #include <QListWidget>
 #include <QScopedPointer>
@@ -66,7 +66,22 @@ struct CEAPage {
         return nullptr;
     }
 
-    void select(int row) { child<QListWidget>(&page, QStringLiteral("listWidget"))->setCurrentRow(row); }
+    // Every editor of class T, in list order.
+    template <typename T> QList<T *> editors()
+    {
+        QList<T *> found;
+        for (CEABlock *block : page.getBlocks())
+            if (T *editor = qobject_cast<T *>(block))
+                found << editor;
+        return found;
+    }
+
+    // The editor of row `row` as class T (null when it is another class).
+    template <typename T> T *editorAt(int row) { return qobject_cast<T *>(page.editorAt(row)); }
+
+    QListWidget *list() { return child<QListWidget>(&page, QStringLiteral("listWidget")); }
+    QStringList rows() { return listRows(list()); }
+    void select(int row) { list()->setCurrentRow(row); }
 };
 
-#endif // CEAPAGEFIXTURE_H
+#endif // CEAPAGE_H
