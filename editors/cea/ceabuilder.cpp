@@ -2,6 +2,7 @@
 
 #include "ceadetailedtimingdescriptor.h"
 #include "cearawblock.h"
+#include "ceavideodescriptor.h"
 
 CEABuilder::CEABuilder()
 {
@@ -12,6 +13,9 @@ CEABuilder::CEABuilder()
 CEABlock *CEABuilder::make(int t)
 {
     switch (t) {
+    case CEA_VIDEO:
+    case CEA_YCBCR420_VIDEO:
+        return new CEAVideoDescriptor(static_cast<CEABlockType>(t), nullptr);
     case CEA_DETAILED_TIMING:
         return new CEADetailedTimingDescriptor(nullptr);
     default:
