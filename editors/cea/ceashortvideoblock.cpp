@@ -116,6 +116,10 @@ void CEAShortVideoBlock::on_codeField_editingFinished()
 
 void CEAShortVideoBlock::on_codeField_valueChanged(int arg1)
 {
+    // Return re-reports the value as it stands: the minimum standing for a
+    // VIC the field cannot hold is no number of the user's.
+    if (!ui->codeField->specialValueText().isEmpty() && arg1 == ui->codeField->minimum())
+        return;
     setVic(arg1 & 0x7F);
     // The field now holds the byte's VIC: its special text has served.
     ui->codeField->setSpecialValueText(QString());
