@@ -12,10 +12,29 @@ const int maxNativeVic = 64;
 }
 
 CEAShortVideoBlock::CEAShortVideoBlock(QWidget *parent)
-    : QWidget(parent), ui(new Ui::CEAShortVideoBlock), vic(1), native(0)
+    : QWidget(parent), ui(nullptr), vic(1), native(0)
 {
+}
+
+CEAShortVideoBlock::~CEAShortVideoBlock()
+{
+    delete ui;
+}
+
+// The form is built when the row is first shown: a block loaded into an
+// editor nobody looks at costs a byte per row. Built before the row turns
+// visible, the new widgets are shown with it.
+void CEAShortVideoBlock::setVisible(bool visible)
+{
+    if (visible && ui == nullptr)
+        setupForm();
+    QWidget::setVisible(visible);
+}
+
+void CEAShortVideoBlock::setupForm()
+{
+    ui = new Ui::CEAShortVideoBlock;
     ui->setupUi(this);
-    ui->formatMulti->setModel(videoFormatModel());
 
     // A VIC the number field cannot hold is shown as its special text; only
     // a number the user types there replaces it (see editingFinished).
@@ -25,11 +44,8 @@ CEAShortVideoBlock::CEAShortVideoBlock(QWidget *parent)
             typedCode = text;
         });
     }
-}
-
-CEAShortVideoBlock::~CEAShortVideoBlock()
-{
-    delete ui;
+    showIndex();
+    updateUI();
 }
 
 int CEAShortVideoBlock::vicOf(unsigned char svd)
@@ -61,7 +77,8 @@ void CEAShortVideoBlock::resetFields(unsigned char *reference, unsigned char *wo
 
 void CEAShortVideoBlock::setShortVideoBlockIndex(int index)
 {
-    ui->indexLabel->setText(QString::number(index + 1) + QLatin1Char('.'));
+    this->index = index;
+    showIndex();
 }
 
 unsigned char CEAShortVideoBlock::getEDIDValue() const
@@ -71,6 +88,8 @@ unsigned char CEAShortVideoBlock::getEDIDValue() const
 
 void CEAShortVideoBlock::updateUI()
 {
+    if (ui == nullptr)
+        return;
     showNative();
     showFormat();
     showCode();
@@ -139,6 +158,12 @@ void CEAShortVideoBlock::setVic(int code)
 {
     const bool keepNative = isNative(getEDIDValue()) && code <= maxNativeVic;
     setByte(static_cast<unsigned char>(keepNative ? code | nativeBit : code));
+}
+
+void CEAShortVideoBlock::showIndex()
+{
+    if (ui != nullptr)
+        ui->indexLabel->setText(QString::number(index + 1) + QLatin1Char('.'));
 }
 
 void CEAShortVideoBlock::showNative()

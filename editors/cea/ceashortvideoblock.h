@@ -16,6 +16,9 @@ class CEAShortVideoBlock;
 // are reserved. Only VIC 1-64 can be native, so the box is enabled for
 // those alone. A byte the views cannot hold (0, 109-128, 193-255) is kept
 // as it is until the user picks a format or types a number.
+//
+// The row holds its byte from construction; its form is built when the row
+// is first shown.
 class CEAShortVideoBlock : public QWidget
 {
     Q_OBJECT
@@ -28,6 +31,8 @@ public:
     void resetFields(unsigned char *reference, unsigned char *working);
     void setShortVideoBlockIndex(int index);
     unsigned char getEDIDValue() const;
+
+    void setVisible(bool visible) override;
 
     // The VIC a descriptor byte names, and whether it flags that VIC native.
     static int vicOf(unsigned char svd);
@@ -46,13 +51,16 @@ private slots:
     void on_codeField_valueChanged(int arg1);
 
 private:
+    void setupForm();
     void setByte(unsigned char svd);
     void setVic(int code);
     void showFormat();
+    void showIndex();
     void showNative();
     void showCode();
 
-    Ui::CEAShortVideoBlock *ui;
+    Ui::CEAShortVideoBlock *ui;  // built when the row is first shown
+    int index = 0;
     // The descriptor byte: bits 6-0 and bit 7.
     unsigned char vic : 7;
     unsigned char native : 1;

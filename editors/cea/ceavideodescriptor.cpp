@@ -90,7 +90,10 @@ void CEAVideoDescriptor::addVideoShortBlock()
     if (shortVideoBlockCount < maxRows()) {
         CEAShortVideoBlock *added = row(shortVideoBlockCount);
         added->setShortVideoBlockIndex(shortVideoBlockCount);
-        added->show();
+        // A new row of a hidden editor is shown with it; showing it now
+        // would build its form at once.
+        if (added->isHidden())
+            added->show();
         ++shortVideoBlockCount;
     }
     update();
@@ -150,12 +153,12 @@ void CEAVideoDescriptor::on_helpButton_clicked(bool checked)
     emit displayHelp(checked);
 }
 
-// The row at that position, created (hidden) the first time it is asked for.
+// The row at that position, created the first time it is asked for (for
+// the position about to come into use).
 CEAShortVideoBlock *CEAVideoDescriptor::row(int index)
 {
     while (shortVideoBlocks.size() <= index) {
         auto *created = new CEAShortVideoBlock(nullptr);
-        created->hide();
         connect(created, &CEAShortVideoBlock::valueChanged, this, &CEABlock::updateEDID);
         // After the empty-state label and the rows before it.
         ui->videoDescLayout->insertWidget(1 + shortVideoBlocks.size(), created);

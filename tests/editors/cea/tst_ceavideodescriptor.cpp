@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -122,6 +123,8 @@ private slots:
     void rowEdits_data();
     void rowEdits();
     void rowIndexLabel();
+    void formatPopup_data();
+    void formatPopup();
 
     void newBlock_data();
     void newBlock();
@@ -275,10 +278,63 @@ void TestCEAVideoDescriptor::rowEdits()
 void TestCEAVideoDescriptor::rowIndexLabel()
 {
     CEAShortVideoBlock widget(nullptr);
+    widget.show();
     widget.setShortVideoBlockIndex(0);
     QCOMPARE(Row{&widget}.label(), QStringLiteral("1."));
     widget.setShortVideoBlockIndex(30);
     QCOMPARE(Row{&widget}.label(), QStringLiteral("31."));
+}
+
+// The popup of a row's combo box is built when first opened: it lists every
+// name, the shown one current, and has taken the font and style changes
+// made while it was not built, as a plain combo box's popup does.
+void TestCEAVideoDescriptor::formatPopup_data()
+{
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("font change") << QString();
+    QTest::newRow("style change") << QStringLiteral("QComboBox { combobox-popup: 1; }");
+}
+
+void TestCEAVideoDescriptor::formatPopup()
+{
+    QFETCH(QString, styleSheet);
+    QWidget window;
+    auto *widget = new CEAShortVideoBlock(&window);
+    unsigned char svd = 0x90;
+    widget->initFields(&svd, nullptr, nullptr);
+    auto *plain = new QComboBox(&window);
+    plain->setModel(videoFormatModel());
+    window.show();
+    if (styleSheet.isEmpty()) {
+        QFont small = window.font();
+        small.setPixelSize(9);
+        window.setFont(small);
+    } else {
+        window.setStyleSheet(styleSheet);
+    }
+
+    QComboBox *combo = Row{widget}.format();
+    combo->showPopup();
+    plain->showPopup();
+    QVERIFY(combo->view()->isVisible());
+    QCOMPARE(combo->view()->model()->rowCount(), 108);
+    QCOMPARE(combo->view()->currentIndex().row(), 15);
+    QCOMPARE(combo->view()->font(), plain->view()->font());
+    if (styleSheet.isEmpty())
+        QCOMPARE(combo->view()->font().pixelSize(), 9);
+    QCOMPARE(combo->itemDelegate()->metaObject()->className(),
+             plain->itemDelegate()->metaObject()->className());
+    combo->hidePopup();
+    plain->hidePopup();
+    QCOMPARE(int(widget->getEDIDValue()), 0x90);
+
+    // Once built, the popup follows later changes.
+    QFont larger = window.font();
+    larger.setPixelSize(13);
+    window.setFont(larger);
+    QCOMPARE(combo->view()->font(), plain->view()->font());
+    if (styleSheet.isEmpty())
+        QCOMPARE(combo->view()->font().pixelSize(), 13);
 }
 
 void TestCEAVideoDescriptor::newBlock_data()
@@ -404,6 +460,7 @@ void TestCEAVideoDescriptor::rowsUpToTheLimit()
         CEAVideoDescriptor editor(static_cast<CEABlockType>(type), nullptr);
         QByteArray bytes = full;
         editor.initFields(svdInfo(bytes), images.reference, images.working);
+        editor.show();
         QCOMPARE(editor.rowCount(), limit);
         QCOMPARE(editor.getEDIDData().mid(lead), full);
         QVERIFY(!addButton(&editor)->isEnabled());
@@ -429,6 +486,7 @@ void TestCEAVideoDescriptor::deletedRowComesBack()
     CEAVideoDescriptor editor(CEA_VIDEO, nullptr);
     QByteArray bytes = hexBytes("0102");
     editor.initFields(svdInfo(bytes), images.reference, images.working);
+    editor.show();
 
     pick(rows(&editor).last().format(), 15);
     QCOMPARE(editor.getEDIDData(), hexBytes("0110"));
@@ -446,19 +504,39 @@ void TestCEAVideoDescriptor::deletedRowComesBack()
     QCOMPARE(editor.getEDIDData(), hexBytes("0101"));
 }
 
-// An editor holds row widgets only for the positions that have been used.
+// An editor holds rows only for the positions that have been used, and a
+// row builds its form only when it is first shown; rows added to a shown
+// editor are shown at once.
 void TestCEAVideoDescriptor::rowsCreatedWhenUsed()
 {
     EdidImages images;
-    CEAVideoDescriptor editor(CEA_VIDEO, nullptr);
-    QCOMPARE(editor.findChildren<CEAShortVideoBlock *>().size(), 0);
+    QWidget page;
+    page.show();
+    auto *editor = new CEAVideoDescriptor(CEA_VIDEO, nullptr);
+    editor->hide();
+    editor->setParent(&page);
+    QCOMPARE(editor->findChildren<CEAShortVideoBlock *>().size(), 0);
     QByteArray bytes = hexBytes("900403");
-    editor.initFields(svdInfo(bytes), images.reference, images.working);
-    QCOMPARE(editor.findChildren<CEAShortVideoBlock *>().size(), 3);
-    delButton(&editor)->click();
-    addButton(&editor)->click();
-    QCOMPARE(editor.findChildren<CEAShortVideoBlock *>().size(), 3);
-    QCOMPARE(editor.getEDIDData(), hexBytes("900403"));
+    editor->initFields(svdInfo(bytes), images.reference, images.working);
+    QCoreApplication::processEvents();
+    QCOMPARE(editor->findChildren<CEAShortVideoBlock *>().size(), 3);
+    QCOMPARE(editor->findChildren<QComboBox *>().size(), 0);
+    QCOMPARE(editor->getEDIDData(), hexBytes("900403"));
+
+    editor->show();
+    QCOMPARE(editor->findChildren<QComboBox *>().size(), 3);
+    QCOMPARE(rows(editor).at(0).format()->currentText(), QStringLiteral("1920x1080p 60Hz 16:9"));
+    QVERIFY(rows(editor).at(0).native()->isChecked());
+    QCOMPARE(rows(editor).at(2).label(), QStringLiteral("3."));
+
+    delButton(editor)->click();
+    addButton(editor)->click();
+    addButton(editor)->click();
+    QCOMPARE(editor->findChildren<CEAShortVideoBlock *>().size(), 4);
+    QCOMPARE(editor->getEDIDData(), hexBytes("90040301"));
+    for (const Row &row : rows(editor))
+        QVERIFY(row.row->isVisible());
+    QCOMPARE(rows(editor).at(3).label(), QStringLiteral("4."));
 }
 
 void TestCEAVideoDescriptor::samplesAssembleBack_data()
