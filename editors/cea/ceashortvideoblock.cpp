@@ -77,7 +77,7 @@ void CEAShortVideoBlock::resetFields(unsigned char *reference, unsigned char *wo
 
 void CEAShortVideoBlock::setShortVideoBlockIndex(int index)
 {
-    this->index = index;
+    position = index;
     showIndex();
 }
 
@@ -163,7 +163,7 @@ void CEAShortVideoBlock::setVic(int code)
 void CEAShortVideoBlock::showIndex()
 {
     if (ui != nullptr)
-        ui->indexLabel->setText(QString::number(index + 1) + QLatin1Char('.'));
+        ui->indexLabel->setText(QString::number(position + 1) + QLatin1Char('.'));
 }
 
 void CEAShortVideoBlock::showNative()

@@ -60,7 +60,7 @@ private:
     void showCode();
 
     Ui::CEAShortVideoBlock *ui;  // built when the row is first shown
-    int index = 0;
+    int position = 0;  // in the block, from 0
     // The descriptor byte: bits 6-0 and bit 7.
     unsigned char vic : 7;
     unsigned char native : 1;
