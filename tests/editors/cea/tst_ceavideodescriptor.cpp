@@ -1,5 +1,5 @@
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -8,7 +8,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QToolButton>
 #include <QtTest>
 
 #include "ceabuilder.h"
