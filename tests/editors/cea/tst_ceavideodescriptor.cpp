@@ -342,9 +342,15 @@ void TestCEAVideoDescriptor::newBlock_data()
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("name");
-    QTest::newRow("video") << int(CEA_VIDEO) << QByteArray() << "Video descriptor" << "Video";
-    QTest::newRow("ycbcr 4:2:0 video") << int(CEA_YCBCR420_VIDEO) << hexBytes("0e")
-                                       << "YCbCr video descriptor" << "YCbCr 4:2:0 Video";
+    QTest::addColumn<QString>("help");
+    QTest::newRow("video") << int(CEA_VIDEO) << QByteArray() << "Video descriptor" << "Video"
+                           << "This block defines the video formats supported by the sink.";
+    QTest::newRow("ycbcr 4:2:0 video")
+        << int(CEA_YCBCR420_VIDEO) << hexBytes("0e") << "YCbCr video descriptor" << "YCbCr 4:2:0 Video"
+        << "This block defines the video formats supported by the sink allowing only the YCbCr 4:2:0 "
+           "sampling mode (and nothing else).\n\nIf a video format also supports RGB, YCbCr 4:4:4 or "
+           "YCbCr 4:2:2 sampling modes it should be defined in a regular \"video\" block, and should "
+           "be tagged as YCbCr 4:2:0 compatible using a \"YCbCr 4:2:0 capability map\" block.";
 }
 
 // A block the user adds: empty, then rows appended with the reset byte.
@@ -354,6 +360,7 @@ void TestCEAVideoDescriptor::newBlock()
     QFETCH(QByteArray, payload);
     QFETCH(QString, title);
     QFETCH(QString, name);
+    QFETCH(QString, help);
 
     EdidImages images;
     QScopedPointer<CEABlock> block(CEABuilder::make(type));
@@ -370,7 +377,7 @@ void TestCEAVideoDescriptor::newBlock()
     QVERIFY(child<QLabel>(editor, "noShortVideoLabel")->isVisible());
     QVERIFY(!delButton(editor)->isEnabled());
     QVERIFY(addButton(editor)->isEnabled());
-    QVERIFY(editor->getHelpMessage().startsWith("This block defines the video formats supported by the sink"));
+    QCOMPARE(editor->getHelpMessage(), help);
 
     for (int i = 0; i < 3; ++i)
         addButton(editor)->click();
