@@ -9,6 +9,7 @@
 #include "ceaspeakerallocationblock.h"
 #include "ceavendorspecificdescriptor.h"
 #include "ceavideocapability.h"
+#include "ceavideodescriptor.h"
 #include "ceavideoformatpreference.h"
 
 namespace {
@@ -21,29 +22,30 @@ CEABlock *editor()
     return new Editor(nullptr);
 }
 
-template <CEABlockType kind>
-CEABlock *vendorSpecific()
+// An editor class that serves several kinds takes the kind first.
+template <class Editor, CEABlockType kind>
+CEABlock *editorOfKind()
 {
-    return new CEAVendorSpecificDescriptor(kind, nullptr);
+    return new Editor(kind, nullptr);
 }
 
 // The editor of each block kind, one row per CEABlockType; a kind without
 // one is loaded and kept byte for byte by the raw editor.
 const Maker makers[CEA_BLOCK_TYPE_COUNT] = {
-    nullptr,                                                     // Unknown
-    nullptr,                                                     // Video
-    editor<CEAAudioDescriptor>,                                  // Audio
-    editor<CEASpeakerAllocationBlock>,                           // Speaker allocation
-    vendorSpecific<CEA_VENDOR_SPECIFIC>,                         // Vendor specific
-    editor<CEAVideoCapability>,                                  // Video capability
-    editor<CEAColorimetryBlock>,                                 // Colorimetry
-    vendorSpecific<CEA_VENDOR_SPECIFIC_VIDEO>,                   // Vendor specific video
-    vendorSpecific<CEA_VENDOR_SPECIFIC_AUDIO>,                   // Vendor specific audio
-    editor<CEAInfoFrame>,                                        // Info frame
-    nullptr,                                                     // YCbCr 4:2:0 video
-    editor<CEACapabilityMapDescriptor>,                          // YCbCr 4:2:0 capability map
-    editor<CEAVideoFormatPreference>,                            // Video format preference
-    editor<CEADetailedTimingDescriptor>,                         // Detailed timing
+    nullptr,                                                         // Unknown
+    editorOfKind<CEAVideoDescriptor, CEA_VIDEO>,                     // Video
+    editor<CEAAudioDescriptor>,                                      // Audio
+    editor<CEASpeakerAllocationBlock>,                               // Speaker allocation
+    editorOfKind<CEAVendorSpecificDescriptor, CEA_VENDOR_SPECIFIC>,  // Vendor specific
+    editor<CEAVideoCapability>,                                      // Video capability
+    editor<CEAColorimetryBlock>,                                     // Colorimetry
+    editorOfKind<CEAVendorSpecificDescriptor, CEA_VENDOR_SPECIFIC_VIDEO>, // Vendor specific video
+    editorOfKind<CEAVendorSpecificDescriptor, CEA_VENDOR_SPECIFIC_AUDIO>, // Vendor specific audio
+    editor<CEAInfoFrame>,                                            // Info frame
+    editorOfKind<CEAVideoDescriptor, CEA_YCBCR420_VIDEO>,            // YCbCr 4:2:0 video
+    editor<CEACapabilityMapDescriptor>,                              // YCbCr 4:2:0 capability map
+    editor<CEAVideoFormatPreference>,                                // Video format preference
+    editor<CEADetailedTimingDescriptor>,                             // Detailed timing
 };
 
 QString longerThan(const QByteArray &payload, int most)
