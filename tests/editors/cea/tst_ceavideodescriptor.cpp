@@ -12,6 +12,7 @@
 
 #include "ceabuilder.h"
 #include "ceaextensionblock.h"
+#include "ceapage.h"
 #include "ceashortvideoblock.h"
 #include "ceavideodescriptor.h"
 #include "testsupport.h"
@@ -79,33 +80,8 @@ _EDID_CEA_DATA_BLOCK_INFO svdInfo(QByteArray &bytes)
 }
 
 // The extension page driven as the application drives it.
-struct Page {
-    EdidImages images;
-    CEAExtensionBlock page{nullptr};
-    QScopedPointer<_EDID_CEA_EXTENSION_INFO> info{new _EDID_CEA_EXTENSION_INFO()};
-
-    Page()
-    {
-        QObject::connect(&page, &CEAExtensionBlock::valueChanged, [this]() {
-            const QByteArray data = page.getEDIDData();
-            for (int i = 0; i < 128; ++i)
-                images.working[128 + i] = i < data.size() ? static_cast<unsigned char>(data[i]) : 0;
-        });
-    }
-    void load(const QByteArray &image)
-    {
-        images.set(image);
-        EDIDGetExtensionInfo(images.reference, info.data());
-        page.initFields(info.data(), images.reference, images.working);
-    }
-    QList<CEAVideoDescriptor *> videoEditors()
-    {
-        QList<CEAVideoDescriptor *> found;
-        for (CEABlock *block : page.getBlocks())
-            if (auto *video = qobject_cast<CEAVideoDescriptor *>(block))
-                found << video;
-        return found;
-    }
+struct Page : CEAPage {
+    QList<CEAVideoDescriptor *> videoEditors() { return editors<CEAVideoDescriptor>(); }
 };
 
 } // namespace
