@@ -7,7 +7,7 @@
 #include "ceainfoframe.h"
 #include "cearawblock.h"
 #include "ceaspeakerallocationblock.h"
-#include "ceavendorspecificdescriptor.h"
+#include "ceavendordescriptor.h"
 #include "ceavideocapability.h"
 #include "ceavideodescriptor.h"
 #include "ceavideoformatpreference.h"

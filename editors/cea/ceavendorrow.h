@@ -1,5 +1,5 @@
-#ifndef CEAVENDORSPECIFICBLOCK_H
-#define CEAVENDORSPECIFICBLOCK_H
+#ifndef CEAVENDORROW_H
+#define CEAVENDORROW_H
 
 #include <QByteArray>
 #include <QString>
@@ -50,4 +50,4 @@ private:
     int index;
 };
 
-#endif // CEAVENDORSPECIFICBLOCK_H
+#endif // CEAVENDORROW_H

@@ -8,8 +8,8 @@
 
 #include "ceabuilder.h"
 #include "ceaextensionblock.h"
-#include "ceavendorspecificblock.h"
-#include "ceavendorspecificdescriptor.h"
+#include "ceavendorrow.h"
+#include "ceavendordescriptor.h"
 #include "ceapage.h"
 #include "testsupport.h"
 
@@ -498,4 +498,4 @@ void TestCEAVendorSpecificDescriptor::samples()
 }
 
 QTEST_MAIN(TestCEAVendorSpecificDescriptor)
-#include "tst_ceavendorspecificdescriptor.moc"
+#include "tst_ceavendordescriptor.moc"

@@ -1,9 +1,9 @@
-#include "ceavendorspecificdescriptor.h"
-#include "ui_ceavendorspecificdescriptor.h"
+#include "ceavendordescriptor.h"
+#include "ui_ceavendordescriptor.h"
 
 #include <QSpacerItem>
 
-#include "ceavendorspecificblock.h"
+#include "ceavendorrow.h"
 #include "validator.h"
 
 CEAVendorSpecificDescriptor::CEAVendorSpecificDescriptor(CEABlockType type, CEABlock *parent)

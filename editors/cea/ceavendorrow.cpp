@@ -1,5 +1,5 @@
-#include "ceavendorspecificblock.h"
-#include "ui_ceavendorspecificblock.h"
+#include "ceavendorrow.h"
+#include "ui_ceavendorrow.h"
 
 #include "validator.h"
 
