@@ -40,7 +40,6 @@ CEAVideoFormatPreference::CEAVideoFormatPreference(CEABlock *parent)
     : CEABlock(parent), ui(new Ui::CEAVideoFormatPreference)
 {
     ui->setupUi(this);
-    ui->formatMulti->setModel(videoFormatModel());
     ui->formatMulti->setCurrentIndex(0);
     ui->codeField->setValue(1);
     type = CEA_VIDEO_FORMAT_PREFERENCE;
