@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QMessageBox>
-#include <cstring>
 
 #include "edidcea.h"
 #include "edidwriter.h"
@@ -99,13 +98,9 @@ void Edid::showCEAExtension()
     if (!ceaPending)
         return;
     ceaPending = false;
-    // Building the page rewrites the extension as the page assembles it. As
-    // after a load, the extension as loaded is kept while it is unedited, so
-    // that looking at the page never makes the image count as changed.
-    const bool unedited = std::memcmp(workingBytes + 128, referenceBytes + 128, 128) == 0;
+    // The page hands an unedited extension back as loaded, so looking at it
+    // never makes the image count as changed.
     ceaExtension.initFields(&pendingCEA, referenceBytes, workingBytes);
-    if (unedited)
-        std::memcpy(workingBytes + 128, referenceBytes + 128, 128);
     HexaViewer::getInstance()->updateByteArray(referenceBytes, workingBytes, 128, 255);
 }
 
