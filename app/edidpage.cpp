@@ -129,6 +129,11 @@ bool Edid::isCEADefined() const
     return ceaDefined;
 }
 
+QStringList Edid::extensionLeftOut() const
+{
+    return ceaDefined && !ceaPending ? ceaExtension.leftOut() : QStringList();
+}
+
 void Edid::setCEAExtensionData(int mode)
 {
     HexaViewer *viewer = HexaViewer::getInstance();

@@ -35,6 +35,9 @@ public:
     void displayEDIDInfo(_EDID_MANDATORY_INFO *info);
     StringInfo getExtBlockStringInfo() const;
     bool isCEADefined() const;
+    // What the extension's last assembly left out for lack of room (nothing
+    // while the extension is off or not built yet).
+    QStringList extensionLeftOut() const;
     // Mode 1 creates an empty CEA-861 extension; any other mode removes it.
     void setCEAExtensionData(int mode);
     void adaptToEDIDVersion(bool update);

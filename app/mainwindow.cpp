@@ -685,8 +685,28 @@ void MainWindow::on_actionSave_triggered()
 {
     if (untitled)
         saveAs();
-    else
+    else if (confirmLeftOut())
         save(filePath);
+}
+
+// Before an image is written: when the CEA extension could not hold all its
+// blocks, the user is told what the file will lack and may stop.
+bool MainWindow::confirmLeftOut()
+{
+    // A field still being edited commits first: it may change what fits.
+    setFocus(Qt::OtherFocusReason);
+    const QStringList rows = page.extensionLeftOut();
+    if (rows.isEmpty())
+        return true;
+    QMessageBox box(this);
+    box.setWindowTitle("Warning");
+    box.setIcon(QMessageBox::Warning);
+    box.setText("These parts of the CEA extension do not fit in it and will not be written:\n- "
+                + rows.join("\n- "));
+    box.setInformativeText("Save anyway?");
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::on_actionSave_As_triggered()
@@ -696,7 +716,7 @@ void MainWindow::on_actionSave_As_triggered()
 
 bool MainWindow::saveAs()
 {
-    if (firstDisplayPending)
+    if (firstDisplayPending || !confirmLeftOut())
         return false;
     QString name = QFileDialog::getSaveFileName(this, tr("Save As"), dialogStartPath(),
                                                 tr("Binary Files (*.bin)"));
@@ -748,7 +768,7 @@ bool MainWindow::save(std::string path)
 
 void MainWindow::on_actionExport_Hexa_Array_triggered()
 {
-    if (firstDisplayPending)
+    if (firstDisplayPending || !confirmLeftOut())
         return;
     const QString name = QFileDialog::getSaveFileName(this, tr("Export"), dialogStartPath(),
                                                       tr("DAT File (*.dat)"));

@@ -85,6 +85,7 @@ private:
     bool checkUnsavedData();
     bool windowClosed();
     bool saveAs();
+    bool confirmLeftOut();
     bool save(std::string path);
     // Writes the file whole or reports the failure; content is built after
     // the focus has moved.

@@ -34,21 +34,36 @@ int collectionSize(const Byte* edid)
     return d - 4 < kMaxCollection ? d - 4 : kMaxCollection;
 }
 
-// Number of detailed timings from byte 128 + d: the list ends at the first
-// entry whose bytes 0 and 1 are both 0, and only entries ending at or before
-// byte 254 count. None when d is below 4.
-int countTimings(const Byte* edid)
+// Number of 18-byte units from byte 128 + d that end at or before byte 254,
+// up to the first whose leading `zeros` bytes are all 0. None when d is below 4.
+int countUnits(const Byte* edid, int zeros)
 {
     const int d = edid[kOffsetByte];
     if (d < 4)
         return 0;
     int count = 0;
     for (int p = kTagByte + d; p + kTimingSize - 1 <= kLastDataByte; p += kTimingSize) {
-        if (edid[p] == 0 && edid[p + 1] == 0)
+        bool zero = true;
+        for (int i = 0; i < zeros && zero; ++i)
+            zero = edid[p + i] == 0;
+        if (zero)
             break;
         ++count;
     }
     return count;
+}
+
+// Detailed timings: the list ends at the first entry whose bytes 0 and 1 (the
+// pixel clock) are both 0, a display descriptor or padding.
+int countTimings(const Byte* edid)
+{
+    return countUnits(edid, 2);
+}
+
+// The timing area: timings and display descriptors, up to an all-zero unit.
+int countTimingUnits(const Byte* edid)
+{
+    return countUnits(edid, kTimingSize);
 }
 
 // Number of bytes a block's length bits may take after its header without
@@ -138,9 +153,11 @@ int32_t EDIDGetExtensionInfo(const Byte* edid, _EDID_CEA_EXTENSION_INFO* info)
     info->support = EDIDGetCEASupportInfo(edid);
     fillDataBlocks(edid, info->dataBlocks);
     info->dtds.tag = 0;
-    const int used = EDIDGetCEADetTimingInfo(edid, &info->dtds);
+    EDIDGetCEADetTimingInfo(edid, &info->dtds);
 
-    // Padding: every byte after the collection and the last timing.
+    // Padding: every byte after the collection and the timing area (display
+    // descriptors after the timings are content, not padding).
+    const int used = collectionSize(edid) + kTimingSize * countTimingUnits(edid);
     for (int i = kCollectionStart + used; i <= kLastDataByte; ++i)
         if (edid[i] != 0)
             return 2;
@@ -188,6 +205,11 @@ int32_t EDIDGetCEADetTimingInfo(const Byte* edid, _EDID_CEA_DATA_BLOCK_INFO* inf
     info->length = count;
     info->payload = timingStart(edid);
     return collectionSize(edid) + kTimingSize * count;
+}
+
+int32_t EDIDGetCEATimingUnitCount(const Byte* edid)
+{
+    return countTimingUnits(edid);
 }
 
 Word EDIDGetCEAVendorSpecificBlock(Word value)

@@ -8,7 +8,8 @@
 //   130          d: offset of the first detailed timing from byte 128 (4: no data block)
 //   131          underscan, basic audio, YCbCr 4:4:4, YCbCr 4:2:2, native timing count
 //   132..127+d   data block collection (header: tag in bits 7-5, length in bits 4-0)
-//   128+d..      18-byte detailed timings, ended by one whose bytes 0 and 1 are 0
+//   128+d..      18-byte units ended by an all-zero one: detailed timings (bytes
+//                0-1, the pixel clock, not both 0) and display descriptors
 //   ..254        padding 0
 //   255          checksum of bytes 128-255
 //
@@ -54,7 +55,7 @@ typedef struct _EDID_CEA_EXTENSION_INFO {
 
 // Checks and decodes the extension. Result: 0 decoded; 1 byte 128 is not 0x02
 // (only `present` = false is written); 2 decoded, but a padding byte after the
-// last detailed timing is not 0; 3 checksum wrong (nothing written).
+// timing area is not 0; 3 checksum wrong (nothing written).
 int32_t EDIDGetExtensionInfo(const Byte* edid, _EDID_CEA_EXTENSION_INFO* info);
 
 // Finds the first data block of `tag` (for tag 7: whose extended tag, the byte
@@ -73,6 +74,10 @@ _EDID_DETAILED_TIMING_BLOCK EDIDGetCEADetailedTiming(const Byte* dtd);
 // Sets `length` and `payload` of *info to the detailed timing list (leaves
 // `tag`); returns the bytes used by data blocks and timings.
 int32_t EDIDGetCEADetTimingInfo(const Byte* edid, _EDID_CEA_DATA_BLOCK_INFO* info);
+// Number of 18-byte units (detailed timings and display descriptors) from
+// byte 128 + d, up to the first all-zero unit; none past byte 254 or when d
+// is below 4. The detailed timing list ends at the first descriptor.
+int32_t EDIDGetCEATimingUnitCount(const Byte* edid);
 // Returns its argument.
 Word EDIDGetCEAVendorSpecificBlock(Word value);
 

@@ -139,6 +139,10 @@ void decodeExtension(const Byte* img)
             if (info.dtds.length < 0 || info.dtds.payload + 18 * info.dtds.length > ext + 255)
                 __builtin_trap();
             use(info.dtds.payload, 18 * size_t(info.dtds.length));
+            // The timing area holds the timing list and ends before the checksum.
+            const int32_t units = EDIDGetCEATimingUnitCount(ext);
+            if (units < info.dtds.length || (units > 0 && ext + 128 + ext[130] + 18 * units > ext + 255))
+                __builtin_trap();
         }
         for (int tag = 0; tag < 8; ++tag) {
             unsigned char* header = nullptr;

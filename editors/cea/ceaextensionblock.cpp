@@ -11,7 +11,10 @@
 #include <QPixmap>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 #include "ceabuilder.h"
+#include "ceakeptdescriptor.h"
 #include "cearawblock.h"
 #include "hexaviewer.h"
 
@@ -132,8 +135,8 @@ void CEAExtensionBlock::initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char
     if (reference != nullptr) {
         loaded = QByteArray(reinterpret_cast<const char *>(reference + 128), 128);
         loadDataBlocks(reference + 128);
+        loadTimingArea(reference);
     }
-    loadDetailedTimings(info->dtds);
 
     ui->listWidget->setCurrentRow(-1);
     updateUI();
@@ -152,9 +155,11 @@ void CEAExtensionBlock::keepLoadedLayout()
     int count = 0;
     loadedBlocks = getEDIDDataBlocks(&count, 0, false);
     loadedTimings = getEDIDDataBlocks(&count, count, true);
+    loadedDescriptors = keptDescriptors(&count, count);
     const int d = static_cast<unsigned char>(loaded[offsetDataEnd]);
     if (d >= offsetCollection && d < offsetChecksum)
-        loadedEnd = qMax(loadedEnd, qMin(d + loadedTimings.size(), int(offsetChecksum)));
+        loadedEnd = qMax(loadedEnd, qMin(d + timingSize * int(loadedUnits.size()),
+                                         int(offsetChecksum)));
 }
 
 // Every data block of the collection (bytes 4 to d - 1 of the extension), in
@@ -207,19 +212,39 @@ void CEAExtensionBlock::loadDataBlocks(unsigned char *extension)
     updateBlockList();
 }
 
-// The detailed timings as decoded: the count of 18-byte descriptors from
-// offset d that end before the checksum, and the first of them.
-void CEAExtensionBlock::loadDetailedTimings(const _EDID_CEA_DATA_BLOCK_INFO &timings)
+// The timing area: 18-byte units from offset d up to an all-zero one. A unit
+// whose pixel clock (bytes 0-1) is set goes to the timing editor; any other
+// is a display descriptor, kept whole in its own row after the timings.
+void CEAExtensionBlock::loadTimingArea(unsigned char *image)
 {
-    if (timings.length <= 0 || timings.payload == nullptr)
-        return;
-    CEABlock *block = CEABuilder::make(CEA_DETAILED_TIMING);
-    if (block == nullptr)
-        return;
-    connectBlock(block);
-    block->initFields(timings, reference, working);
-    placeBlock(block);
-    ceaBlocks.append(block);
+    const int units = EDIDGetCEATimingUnitCount(image);
+    const unsigned char *first = image + 128 + image[128 + offsetDataEnd];
+    QByteArray timings;
+    QList<CEABlock *> kept;
+    for (int u = 0; u < units; ++u) {
+        const QByteArray unit(reinterpret_cast<const char *>(first) + timingSize * u, timingSize);
+        const bool isTiming = unit[0] != 0 || unit[1] != 0;
+        loadedUnits.append(isTiming);
+        if (isTiming)
+            timings += unit;
+        else
+            kept.append(new CEAKeptDescriptor(unit));
+    }
+
+    if (!timings.isEmpty()) {
+        if (CEABlock *block = CEABuilder::make(CEA_DETAILED_TIMING)) {
+            _EDID_CEA_DATA_BLOCK_INFO list{};
+            list.length = timings.size() / timingSize;
+            list.payload = reinterpret_cast<unsigned char *>(timings.data());
+            block->initFields(list, reference, working);
+            kept.prepend(block);
+        }
+    }
+    for (CEABlock *block : kept) {
+        connectBlock(block);
+        placeBlock(block);
+        ceaBlocks.append(block);
+    }
     updateBlockList();
 }
 
@@ -241,7 +266,10 @@ void CEAExtensionBlock::resetFields(unsigned char *reference, unsigned char *wor
     loaded.clear();
     loadedBlocks.clear();
     loadedTimings.clear();
+    loadedDescriptors.clear();
+    loadedUnits.clear();
     loadedEnd = offsetCollection;
+    leftOutRows.clear();
 
     ui->Totalsize->setText(QStringLiteral("Total size = 0/%1").arg(dataBudget));
     ui->Totalsize->setStyleSheet(QString());
@@ -282,9 +310,11 @@ QByteArray CEAExtensionBlock::getEDIDData()
 QByteArray CEAExtensionBlock::assemble(bool *warn)
 {
     oversizeBlock = false;
+    leftOutRows.clear();
     int count = 0;
     const QByteArray blocks = getEDIDDataBlocks(&count, 0, false);
     const QByteArray timings = getEDIDDataBlocks(&count, count, true);
+    const QByteArray descriptors = keptDescriptors(&count, count);
 
     ui->Totalsize->setText(QStringLiteral("Total size = %1/%2").arg(count).arg(dataBudget));
     *warn = false;
@@ -301,7 +331,7 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
     result[0] = char(0x02);
     result[1] = static_cast<char>(version & 0xFF);
     result[3] = ui->monitorSupportWidget->getEDIDData().left(1).leftJustified(1, '\0').at(0);
-    layOut(result, blocks, timings);
+    layOut(result, blocks, timings, descriptors);
 
     unsigned int sum = 0;
     for (char byte : result)
@@ -310,44 +340,73 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
     return result;
 }
 
-// Writes offset d and the data block collection and timings into offsets 2 to
-// 126 of `out`, which holds the loaded bytes (zeros after a reset). While the
-// blocks and timings are those loaded, the loaded layout stands whole; when
-// only the timings changed, they are rewritten at the loaded d; otherwise
-// blocks and timings are written from offset 4. What the old content took and
-// the new one does not becomes padding; loaded bytes past the old content
-// (stray padding) stay unless the new content needs their room.
+// Writes offset d, the data block collection and the timing area into offsets
+// 2 to 126 of `out`, which holds the loaded bytes (zeros after a reset). While
+// the blocks, timings and kept descriptors are those loaded, the loaded layout
+// stands whole; when only the timing area changed, it is rewritten at the
+// loaded d; otherwise blocks and timing area are written from offset 4. What
+// the old content took and the new one does not becomes padding; loaded bytes
+// past the old content (stray padding) stay unless the new content needs
+// their room.
 void CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
-                               const QByteArray &timings) const
+                               const QByteArray &timings, const QByteArray &descriptors) const
 {
     const bool fromLoad = loaded.size() == 128;
     const int d0 = fromLoad ? static_cast<unsigned char>(loaded[offsetDataEnd]) : 0;
     const bool sameBlocks = fromLoad && blocks == loadedBlocks;
-    const bool sameTimings = fromLoad && timings == loadedTimings;
+    const bool sameArea = fromLoad && timings == loadedTimings && descriptors == loadedDescriptors;
+    const int area = timings.size() + descriptors.size();
     int d;
     int end;
-    if (sameBlocks && sameTimings) {
+    if (sameBlocks && sameArea) {
         d = d0;
         end = loadedEnd;
-    } else if (sameBlocks && d0 >= offsetCollection + loadedBlocks.size()
-               && d0 + timings.size() <= offsetChecksum) {
-        d = d0;
-        put(out, d, timings);
-        end = d + timings.size();
     } else {
-        d = offsetCollection + blocks.size();
-        put(out, offsetCollection, blocks);
-        put(out, d, timings);
-        end = d + timings.size();
+        if (sameBlocks && d0 >= offsetCollection + loadedBlocks.size()
+            && d0 + area <= offsetChecksum) {
+            d = d0;
+        } else {
+            d = offsetCollection + blocks.size();
+            put(out, offsetCollection, blocks);
+        }
+        put(out, d, arrangeUnits(timings, descriptors));
+        end = d + area;
     }
     for (int i = end; i < qMin(loadedEnd, int(offsetChecksum)); ++i)
         out[i] = '\0';
     out[offsetDataEnd] = static_cast<char>(d & 0xFF);
 }
 
+// The timing area's units: in their loaded order while there are as many
+// timings as loaded and every loaded descriptor is written; otherwise the
+// timings first, then the kept descriptors.
+QByteArray CEAExtensionBlock::arrangeUnits(const QByteArray &timings,
+                                           const QByteArray &descriptors) const
+{
+    const int loadedTimingUnits = int(std::count(loadedUnits.begin(), loadedUnits.end(), true));
+    if (timings.size() != loadedTimings.size() || descriptors != loadedDescriptors
+        || timings.size() != timingSize * loadedTimingUnits
+        || descriptors.size() != timingSize * (loadedUnits.size() - loadedTimingUnits))
+        return timings + descriptors;
+    QByteArray units;
+    int t = 0;
+    int k = 0;
+    for (bool isTiming : loadedUnits) {
+        if (isTiming) {
+            units += timings.mid(t, timingSize);
+            t += timingSize;
+        } else {
+            units += descriptors.mid(k, timingSize);
+            k += timingSize;
+        }
+    }
+    return units;
+}
+
 bool CEAExtensionBlock::isListedAtVersion(CEABlock *block) const
 {
-    return (version != 1 && version != 2) || block->isDetailedTimingList();
+    return (version != 1 && version != 2) || block->isDetailedTimingList()
+           || qobject_cast<CEAKeptDescriptor *>(block) != nullptr;
 }
 
 QByteArray CEAExtensionBlock::getEDIDDataBlocks(int *total, int start, bool timingPass)
@@ -359,7 +418,7 @@ QByteArray CEAExtensionBlock::getEDIDDataBlocks(int *total, int start, bool timi
         if (!isListedAtVersion(block))
             continue;
         const bool isTiming = block->isDetailedTimingList();
-        if (isTiming != timingPass)
+        if (isTiming != timingPass || qobject_cast<CEAKeptDescriptor *>(block) != nullptr)
             continue;
 
         QByteArray payload = block->getEDIDData();
@@ -376,22 +435,68 @@ QByteArray CEAExtensionBlock::getEDIDDataBlocks(int *total, int start, bool timi
             payload.prepend(static_cast<char>(((block->getType() << 5) | payload.size()) & 0xFF));
         if (!rejected)
             result.append(payload);
-
-        QListWidgetItem *row = ui->listWidget->item(i);
-        if (row != nullptr) {
-            row->setText(QStringLiteral("%1 (size = %2)").arg(block->getDisplayName()).arg(size));
-            if (rejected) {
-                row->setForeground(QBrush(Qt::black));
-                row->setBackground(QBrush(Qt::red));
-            } else {
-                row->setForeground(QBrush(Qt::white));
-                row->setBackground(QBrush(QColor(33, 33, 33)));
-            }
-        }
+        showRow(i, block, size, !rejected);
     }
     if (total != nullptr)
         *total = running;
     return result;
+}
+
+// The display descriptors kept from the timing area, after the timings. A
+// descriptor with content counts like a block; dummy descriptors are filler
+// and take only the room left once everything else is placed.
+QByteArray CEAExtensionBlock::keptDescriptors(int *total, int start)
+{
+    int running = start;
+    QVector<bool> written(ceaBlocks.size(), false);
+    for (bool filler : {false, true}) {
+        for (int i = 0; i < ceaBlocks.size(); ++i) {
+            auto *kept = qobject_cast<CEAKeptDescriptor *>(ceaBlocks.at(i));
+            if (kept == nullptr || kept->isDummy() != filler)
+                continue;
+            if (!filler) {
+                running += CEAKeptDescriptor::size;
+                written[i] = running <= dataBudget;
+            } else if (running + CEAKeptDescriptor::size <= dataBudget) {
+                running += CEAKeptDescriptor::size;
+                written[i] = true;
+            }
+            showRow(i, kept, CEAKeptDescriptor::size, written[i], filler);
+        }
+    }
+    QByteArray result;
+    for (int i = 0; i < ceaBlocks.size(); ++i) {
+        if (written[i])
+            result += ceaBlocks.at(i)->getEDIDData();
+    }
+    if (total != nullptr)
+        *total = running;
+    return result;
+}
+
+// Row i as the assembly left it: white on dark grey when written; black on
+// red when left out for lack of room (and named by leftOut()); grey when a
+// dummy descriptor gave up its room.
+void CEAExtensionBlock::showRow(int i, CEABlock *block, int size, bool written, bool givenUp)
+{
+    const QString text = QStringLiteral("%1 (size = %2)").arg(block->getDisplayName()).arg(size);
+    if (!written && !givenUp)
+        leftOutRows.append(block->getDisplayName());
+    QListWidgetItem *row = ui->listWidget->item(i);
+    if (row == nullptr)
+        return;
+    row->setText(text);
+    row->setToolTip(written || !givenUp ? QString() : tr("Not written: its room is used"));
+    if (written) {
+        row->setForeground(QBrush(Qt::white));
+        row->setBackground(QBrush(QColor(33, 33, 33)));
+    } else if (givenUp) {
+        row->setForeground(QBrush(Qt::gray));
+        row->setBackground(QBrush(QColor(33, 33, 33)));
+    } else {
+        row->setForeground(QBrush(Qt::black));
+        row->setBackground(QBrush(Qt::red));
+    }
 }
 
 StringInfo CEAExtensionBlock::getCEABasicInfo()

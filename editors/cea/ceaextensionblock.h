@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 #include "ceablock.h"
@@ -31,7 +33,8 @@ public:
 
     // Builds one editor per data block of the extension held in bytes 128-255
     // of `reference` (every block, in order; blocks without an editor of their
-    // own are kept byte for byte) and one for the detailed timings.
+    // own are kept byte for byte), one for the detailed timings and one row
+    // per display descriptor found among them (kept byte for byte).
     void initFields(_EDID_CEA_EXTENSION_INFO *info, unsigned char *reference,
                     unsigned char *working);
     // Empty extension, version 3; writes nothing into the image.
@@ -44,6 +47,10 @@ public:
     QByteArray getEDIDDataBlocks(int *total, int start, bool timingPass);
 
     StringInfo getCEABasicInfo();
+
+    // The rows the last assembly left out for lack of room (dummy descriptors
+    // given up for content are not among them).
+    QStringList leftOut() const { return leftOutRows; }
 
     int getVersion() const { return version; }
     // Every block's editor, in list order; editors not shown yet are built now.
@@ -78,9 +85,13 @@ private:
     void placeBlock(CEABlock *block);
     void deleteBlock(CEABlock *block);
     void loadDataBlocks(unsigned char *extension);
-    void loadDetailedTimings(const _EDID_CEA_DATA_BLOCK_INFO &timings);
+    void loadTimingArea(unsigned char *image);
     QByteArray assemble(bool *warn);
-    void layOut(QByteArray &out, const QByteArray &blocks, const QByteArray &timings) const;
+    QByteArray keptDescriptors(int *total, int start);
+    void showRow(int i, CEABlock *block, int size, bool written, bool givenUp = false);
+    void layOut(QByteArray &out, const QByteArray &blocks, const QByteArray &timings,
+                const QByteArray &descriptors) const;
+    QByteArray arrangeUnits(const QByteArray &timings, const QByteArray &descriptors) const;
     void keepLoadedLayout();
     bool isListedAtVersion(CEABlock *block) const;
 
@@ -92,13 +103,17 @@ private:
     ceaHelpBlock helpBlock;
     bool warningOpen;
     bool oversizeBlock;
+    QStringList leftOutRows;
 
-    // The extension as loaded (empty after a reset), the data block and
-    // timing bytes the editors gave right after the load, and the end of that
-    // content: while the editors give the same bytes, the loaded layout stands.
+    // The extension as loaded (empty after a reset), the data block, timing
+    // and kept descriptor bytes right after the load, the order of the timing
+    // area's 18-byte units (true: timing) and the end of that content: while
+    // the editors give the same bytes, the loaded layout stands.
     QByteArray loaded;
     QByteArray loadedBlocks;
     QByteArray loadedTimings;
+    QByteArray loadedDescriptors;
+    QVector<bool> loadedUnits;
     int loadedEnd;
 };
 

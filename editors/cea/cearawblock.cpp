@@ -81,6 +81,19 @@ QString CEARawBlock::blockName(int tag, int extTag)
     return QStringLiteral("Reserved extended tag");
 }
 
+QString CEARawBlock::hexText(const QByteArray &bytes)
+{
+    QString text;
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            text += (i % 8 == 0) ? QLatin1Char('\n') : QLatin1Char(' ');
+        text += QStringLiteral("%1")
+                    .arg(static_cast<unsigned char>(bytes.at(i)), 2, 16, QLatin1Char('0'))
+                    .toUpper();
+    }
+    return text;
+}
+
 void CEARawBlock::initFields(_EDID_CEA_DATA_BLOCK_INFO info, unsigned char *reference,
                              unsigned char *working)
 {
@@ -130,16 +143,9 @@ int CEARawBlock::getSubType()
 
 void CEARawBlock::updateUI()
 {
-    QString header = QStringLiteral("%1").arg((tag << 5) | bytes.size(), 2, 16, QLatin1Char('0'));
-    QString text = header.toUpper();
-    for (int i = 0; i < bytes.size(); ++i) {
-        text += (i % 8 == 7) ? QLatin1Char('\n') : QLatin1Char(' ');
-        text += QStringLiteral("%1")
-                    .arg(static_cast<unsigned char>(bytes.at(i)), 2, 16, QLatin1Char('0'))
-                    .toUpper();
-    }
+    const char header = static_cast<char>((tag << 5) | bytes.size());
     ui->titleLabel->setText(getDisplayName());
-    ui->rawDataField->setPlainText(text);
+    ui->rawDataField->setPlainText(hexText(QByteArray(1, header) + bytes));
 }
 
 void CEARawBlock::on_helpButton_clicked(bool checked)

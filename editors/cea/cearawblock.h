@@ -29,6 +29,9 @@ public:
     // Why a block of a kind that has an editor is kept raw; shown in its name.
     void setReason(const QString &why);
 
+    // Bytes as upper-case hexadecimal, eight to a line.
+    static QString hexText(const QByteArray &bytes);
+
     // Name of a data block by its tag and, for tag 7, extended tag (-1: none).
     static QString blockName(int tag, int extTag);
 

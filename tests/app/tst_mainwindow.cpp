@@ -24,6 +24,7 @@
 
 #include "floatinghexaviewer.h"
 #include "about.h"
+#include "ceadetailedtimingdescriptor.h"
 #include "ceaextensionblock.h"
 #include "hexaviewer.h"
 #include "httpfixture.h"
@@ -113,6 +114,7 @@ private slots:
     void saveWritesImage();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
+    void saveAsksWhatIsLeftOut();
     void unsavedQuestionOnlyWhenChanged();
     void yesThenCancelledSaveAsKeepsImage();
     void revisionSwitchRewritesVersionOnly();
@@ -582,6 +584,55 @@ void TestMainWindow::failedSaveChangesNothing()
         QCOMPARE(readAll(source), working);
         QCOMPARE(bytes(window->getReferenceBytes()), working);
     }
+}
+
+// A serial number descriptor after three timings, then one timing more: the
+// descriptor no longer fits, and every way of writing the image says so first.
+void TestMainWindow::saveAsksWhatIsLeftOut()
+{
+    QByteArray image = sampleImage("hdmi-tv.bin");
+    const int d = static_cast<unsigned char>(image[130]);
+    image.replace(128 + d + 54, 18, QByteArray::fromHex("000000ff00") + QByteArray("110MXYZ123\n  "));
+    fixChecksum(image, 128);
+    const QString path = tmp->filePath("serial.bin");
+    QVERIFY(writeAll(path, image));
+    openWindow(path);
+    tabs()->setCurrentWidget(window->findChild<QWidget *>("extDataTab"));
+    CEAExtensionBlock &cea = window->getPage().ceaExtension;
+    CEADetailedTimingDescriptor *timings = nullptr;
+    for (CEABlock *block : cea.getBlocks())
+        timings = timings ? timings : qobject_cast<CEADetailedTimingDescriptor *>(block);
+    QVERIFY(timings);
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));   // the page's own warning
+    timings->findChild<QPushButton *>("addDTDTabButton")->click();
+    QVERIFY(closer->settle());
+    QCOMPARE(cea.leftOut(), QStringList({"Serial number descriptor (kept)"}));
+    const QByteArray working = bytes(window->getWorkingBytes());
+
+    // No: nothing is written, and Save As and Export open no file dialog.
+    closer->clear();
+    for (const char *name : {"actionSave", "actionSave_As", "actionExport_Hexa_Array"}) {
+        closer->expect(ModalCloser::pressButton(QMessageBox::No));
+        action(name)->trigger();
+        QVERIFY(closer->settle());
+    }
+    QCOMPARE(closer->seen.size(), 3);
+    for (const ModalCloser::Seen &seen : closer->seen) {
+        QCOMPARE(seen.title, QString("Warning"));
+        QVERIFY2(seen.text.contains("\n- Serial number descriptor (kept)"), qPrintable(seen.text));
+        QCOMPARE(seen.buttons, QStringList({"Yes", "No"}));
+    }
+    QCOMPARE(readAll(path), image);
+    QCOMPARE(bytes(window->getReferenceBytes()), image);
+    QCOMPARE(tmp->path(), QFileInfo(path).path());
+    QCOMPARE(QDir(tmp->path()).entryList(QDir::Files), QStringList({"serial.bin"}));
+
+    // Yes: the image is written as it stands.
+    closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
+    action("actionSave")->trigger();
+    QVERIFY(closer->settle());
+    QCOMPARE(readAll(path), working);
+    QCOMPARE(bytes(window->getReferenceBytes()), working);
 }
 
 void TestMainWindow::unsavedQuestionOnlyWhenChanged()

@@ -406,6 +406,14 @@ void TestPreservation::noOpEditsKeepEveryByte_data()
     past[130] = 16;
     fixChecksum(past, 128);
     QTest::newRow("block past offset d") << "hdmi-tv" << past;
+    // Display descriptors among the extension's timings: a serial number
+    // between two timings and a dummy descriptor after the last.
+    QByteArray descriptors = sampleImage("hdmi-tv");
+    const int area = 128 + u8(descriptors[130]);
+    descriptors.replace(area + 18, 18, QByteArray::fromHex("000000ff00") + QByteArray("110MXYZ123\n  "));
+    descriptors.replace(area + 54, 18, QByteArray::fromHex("0000001000") + QByteArray(13, '\0'));
+    fixChecksum(descriptors, 128);
+    QTest::newRow("display descriptors among the timings") << "hdmi-tv" << descriptors;
 
     // Range limits with CVT support and a preferred rate of 0, at revision 4.
     QByteArray cvt = sampleImage("displayport-1.4");

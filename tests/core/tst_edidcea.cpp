@@ -167,43 +167,68 @@ void TestEdidCea::paddingCheck_data()
 {
     QTest::addColumn<std::vector<int>>("bytes");
     QTest::addColumn<int>("result");
+    QTest::addColumn<int>("units");   // of the timing area
+    QTest::addColumn<int>("timings");
 
     std::vector<int> lastByte = withHeader(4, {});
     lastByte.resize(127, 0);
     lastByte[126] = 0x01;   // byte 254
-    QTest::newRow("byte 254 set") << lastByte << 2;
+    QTest::newRow("byte 254 set") << lastByte << 2 << 0 << 0;
 
     std::vector<int> midPadding = withHeader(6, {0x41, 0x01});
     midPadding.resize(127, 0);
     midPadding[60] = 0x20;   // byte 188, after the collection, no timing
-    QTest::newRow("padding byte mid-way") << midPadding << 2;
+    QTest::newRow("padding byte mid-way") << midPadding << 2 << 0 << 0;
 
     // One timing at 128 + 109 ends exactly at byte 254: no padding to test.
     std::vector<int> fullTiming = withHeader(109, std::vector<int>(105, 0x20));
     for (int i = 0; i < 18; ++i)
         fullTiming.push_back(0x11 + i);
-    QTest::newRow("timing ends at 254") << fullTiming << 0;
+    QTest::newRow("timing ends at 254") << fullTiming << 0 << 1 << 1;
 
     // The same bytes with d = 110: the timing would pass byte 254, so its
     // bytes are padding, and not zero.
     std::vector<int> pastEnd = fullTiming;
     pastEnd[2] = 110;
-    QTest::newRow("timing past 254 is padding") << pastEnd << 2;
+    QTest::newRow("timing past 254 is padding") << pastEnd << 2 << 0 << 0;
 
     // A collection that reaches byte 254 (d = 127): no padding either.
-    QTest::newRow("collection to 254") << withHeader(127, std::vector<int>(123, 0x20)) << 0;
-    QTest::newRow("clean") << withHeader(6, {0x41, 0x01}) << 0;
+    QTest::newRow("collection to 254") << withHeader(127, std::vector<int>(123, 0x20)) << 0 << 0 << 0;
+    QTest::newRow("clean") << withHeader(6, {0x41, 0x01}) << 0 << 0 << 0;
+
+    // Display descriptors after a timing, or between two, are content.
+    const std::vector<int> timing{0x3A, 0x02, 0x80, 0x18, 0x71, 0x38, 0x2D, 0x40, 0x58,
+                                  0x2C, 0x45, 0x00, 0x13, 0x8E, 0x21, 0x00, 0x00, 0x1E};
+    const std::vector<int> serial{0x00, 0x00, 0x00, 0xFF, 0x00, 0x31, 0x31, 0x30, 0x4D,
+                                  0x0A, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20};
+    std::vector<int> after = withHeader(6, {0x41, 0x01});
+    for (const auto* unit : {&timing, &serial})
+        after.insert(after.end(), unit->begin(), unit->end());
+    QTest::newRow("descriptor after the timing") << after << 0 << 2 << 1;
+    std::vector<int> between = after;
+    between.insert(between.end(), timing.begin(), timing.end());
+    QTest::newRow("descriptor between timings") << between << 0 << 3 << 1;
+    // An all-zero unit ends the area: what follows is padding.
+    std::vector<int> gap = withHeader(6, {0x41, 0x01});
+    gap.insert(gap.end(), timing.begin(), timing.end());
+    gap.resize(gap.size() + 18, 0);
+    gap.insert(gap.end(), serial.begin(), serial.end());
+    QTest::newRow("descriptor after a zero unit") << gap << 2 << 1 << 1;
 }
 
 void TestEdidCea::paddingCheck()
 {
     QFETCH(std::vector<int>, bytes);
     QFETCH(int, result);
+    QFETCH(int, units);
+    QFETCH(int, timings);
     const Image image = extensionImage(bytes);
     _EDID_CEA_EXTENSION_INFO info{};
     QCOMPARE(EDIDGetExtensionInfo(image.data(), &info), result);
     QCOMPARE(int(info.present), 1);
     QCOMPARE(int(info.version), 3);
+    QCOMPARE(int(EDIDGetCEATimingUnitCount(image.data())), units);
+    QCOMPARE(int(info.dtds.length), timings);
 }
 
 void TestEdidCea::dataBlockWalk_data()

@@ -2,17 +2,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
 
+#include "ceaaudiodescriptor.h"
 #include "ceadetailedtimingdescriptor.h"
 #include "ceaextensionblock.h"
+#include "ceakeptdescriptor.h"
 #include "ceapage.h"
 #include "ceahelpblock.h"
+#include "ceaspeakerallocationblock.h"
+#include "ceavideodescriptor.h"
 #include "testsupport.h"
 
 namespace {
@@ -50,7 +58,100 @@ struct Page : CEAPage {
         child<QPushButton>("addBlockButton")->click();
     }
     CEADetailedTimingDescriptor *timingEditor(int row) { return editorAt<CEADetailedTimingDescriptor>(row); }
+    // Selects the editor of class T and clicks its button `name`.
+    template <typename T> void click(const char *name)
+    {
+        int row = -1;
+        T *block = editor<T>(&row);
+        QVERIFY(block);
+        select(row);
+        QPushButton *button = block->template findChild<QPushButton *>(name);
+        QVERIFY(button && button->isEnabled());
+        button->click();
+    }
+    void removeRow(int row)
+    {
+        select(row);
+        child<QPushButton>("removeBlockButton")->click();
+    }
 };
+
+// Display descriptors as monitors put them among the extension's timings.
+const QByteArray serialUnit = QByteArray::fromHex("000000ff00") + QByteArray("110MXYZ123\n  ");
+const QByteArray dummyUnit = QByteArray::fromHex("0000001000") + QByteArray(13, '\0');
+
+bool isTiming(const QByteArray &unit)
+{
+    return unit[0] != 0 || unit[1] != 0;
+}
+
+// Timing k of a sample's extension.
+QByteArray sampleTiming(const QString &sample, int k)
+{
+    const QByteArray image = readSample(sample);
+    return image.mid(128 + static_cast<unsigned char>(image[130]) + 18 * k, 18);
+}
+
+// A sample whose timing area holds `units` instead of its own.
+QByteArray withUnits(const QString &sample, const QList<QByteArray> &units)
+{
+    QByteArray image = readSample(sample).left(256);
+    const int d = static_cast<unsigned char>(image[130]);
+    image.replace(128 + d, 127 - d, QByteArray(127 - d, '\0'));
+    int at = 128 + d;
+    for (const QByteArray &unit : units) {
+        image.replace(at, 18, unit);
+        at += 18;
+    }
+    fixChecksum(image, 128);
+    return image;
+}
+
+QList<QByteArray> serialAfterTimings()
+{
+    return {sampleTiming("hdmi-tv", 0), sampleTiming("hdmi-tv", 1), serialUnit};
+}
+
+QList<QByteArray> dummiesAfterTiming()
+{
+    return {sampleTiming("video-format-preference", 0), dummyUnit, dummyUnit};
+}
+
+QList<QByteArray> serialBetweenTimings()
+{
+    return {sampleTiming("hdmi-tv", 0), serialUnit, sampleTiming("hdmi-tv", 1)};
+}
+
+// edid-decode's reading of the display descriptors of the extension, and
+// every complaint it makes about descriptors; empty without the tool.
+QStringList decodedDescriptors(const QByteArray &image)
+{
+    const QString decoder = QStandardPaths::findExecutable("edid-decode");
+    if (decoder.isEmpty())
+        return {};
+    QTemporaryFile file;
+    if (!file.open())
+        return {"no temporary file"};
+    file.write(image);
+    file.close();
+    QProcess run;
+    run.start(decoder, {file.fileName()});
+    if (!run.waitForFinished(10000))
+        return {"edid-decode did not finish"};
+    const QStringList lines = QString::fromLatin1(run.readAllStandardOutput()).split('\n');
+    QStringList found;
+    bool inExtension = false;
+    for (const QString &line : lines) {
+        if (line.startsWith("Block 1,"))
+            inExtension = true;
+        const bool descriptor = inExtension && line.startsWith("    ") && !line.startsWith("     ")
+                                && !line.startsWith("    DTD");
+        if (line.contains("Display Descriptor") || line.contains("descriptor ordering")
+            || (descriptor && line.contains("Descriptor")) || (descriptor && line.contains(": '")))
+            found << line.trimmed();
+    }
+    return found;
+}
 
 } // namespace
 
@@ -72,6 +173,11 @@ private slots:
     void addAndRemoveSelect();
     void lateEditingFinishedAfterRemoval();
     void nativeCountIsFourBits();
+    void descriptorsMoveWithTimings_data();
+    void descriptorsMoveWithTimings();
+    void keptDescriptorRows();
+    void contentDescriptorIsNeverCut();
+    void dummiesGiveWay();
 };
 
 // Every sound CEA extension among the sample images.
@@ -290,6 +396,11 @@ void TestCEAExtensionBlock::keepsLoadedLayout_data()
     fixChecksum(none, 128);
     QTest::newRow("offset 0 with data") << none;
 
+    QTest::newRow("serial number after the timings") << withUnits("hdmi-tv", serialAfterTimings());
+    QTest::newRow("two dummies after a timing")
+        << withUnits("video-format-preference", dummiesAfterTiming());
+    QTest::newRow("serial number between timings") << withUnits("hdmi-tv", serialBetweenTimings());
+
     // A reserved block whose length (16) runs past d = 16.
     QByteArray past = ceaExtensionImage(QByteArray::fromHex("d0") + QByteArray(16, char(0x33)));
     past[130] = 16;
@@ -475,6 +586,222 @@ void TestCEAExtensionBlock::nativeCountIsFourBits()
     emit count->editingFinished();
     QCOMPARE(p.images.working[131] & 0x0F, 15);
     QCOMPARE(p.images.working[131] & 0xF0, 0x70);
+}
+
+// Every edit that moves offset d or changes the timings: the timings and the
+// descriptors stand whole at their new offsets, the padding after them is 0,
+// and edid-decode reads the same descriptors as before.
+void TestCEAExtensionBlock::descriptorsMoveWithTimings_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QList<QByteArray>>("units");
+    QTest::addColumn<QString>("edit");
+
+    const struct {
+        const char *name;
+        const char *sample;
+        QList<QByteArray> units;
+    } fixtures[] = {
+        {"serial after", "hdmi-tv", serialAfterTimings()},
+        {"dummies after", "video-format-preference", dummiesAfterTiming()},
+        {"serial between", "hdmi-tv", serialBetweenTimings()},
+    };
+    const char *edits[] = {"VIC added", "VIC removed", "audio descriptor added", "block added",
+                           "block removed", "timing added", "timing removed"};
+    for (const auto &fixture : fixtures) {
+        for (const char *edit : edits)
+            QTest::addRow("%s: %s", fixture.name, edit)
+                << QString(fixture.sample) << fixture.units << QString(edit);
+    }
+}
+
+void TestCEAExtensionBlock::descriptorsMoveWithTimings()
+{
+    QFETCH(QString, sample);
+    QFETCH(QList<QByteArray>, units);
+    QFETCH(QString, edit);
+    const QByteArray image = withUnits(sample, units);
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 0);
+    const QStringList decodedBefore = decodedDescriptors(image);
+
+    if (edit == "VIC added")
+        p.click<CEAVideoDescriptor>("addVideoItemButton");
+    else if (edit == "VIC removed")
+        p.click<CEAVideoDescriptor>("delVideoItemButton");
+    else if (edit == "audio descriptor added")
+        p.click<CEAAudioDescriptor>("addAudioTabButton");
+    else if (edit == "block added")
+        p.addKind("Speaker allocation");
+    else if (edit == "block removed")
+        p.removeRow(p.rows().indexOf(QRegularExpression("^Speaker allocation .*")));
+    else if (edit == "timing added")
+        p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
+    else
+        p.click<CEADetailedTimingDescriptor>("delDTDTabButton");
+
+    const QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(p.images.workingBytes(128, 128).toHex(' '), ext.toHex(' '));
+    QVERIFY2(ext.mid(132, 127 - 4) != image.mid(132, 127 - 4), "the edit wrote nothing");
+    QVERIFY(closer.titles.isEmpty());
+    QVERIFY(p.page.leftOut().isEmpty());
+
+    // The blocks, then the timing area at d.
+    const int d = static_cast<unsigned char>(ext[2]);
+    int count = 0;
+    QCOMPARE(ext.mid(4, d - 4).toHex(' '), p.page.getEDIDDataBlocks(&count, 0, false).toHex(' '));
+    QByteArray timings;
+    for (CEADetailedTimingDescriptor *editor : p.editors<CEADetailedTimingDescriptor>())
+        timings += editor->getEDIDData();
+    QList<QByteArray> descriptors;
+    QString loadedOrder;
+    for (const QByteArray &unit : units) {
+        loadedOrder += isTiming(unit) ? 'T' : 'D';
+        if (!isTiming(unit))
+            descriptors << unit;
+    }
+    const int n = timings.size() / 18 + descriptors.size();
+    QVERIFY(d + 18 * n <= 127);
+    QByteArray writtenTimings;
+    QList<QByteArray> writtenDescriptors;
+    QString order;
+    for (int u = 0; u < n; ++u) {
+        const QByteArray unit = ext.mid(d + 18 * u, 18);
+        order += isTiming(unit) ? 'T' : 'D';
+        if (isTiming(unit))
+            writtenTimings += unit;
+        else
+            writtenDescriptors << unit;
+    }
+    QCOMPARE(writtenTimings.toHex(' '), timings.toHex(' '));
+    QCOMPARE(writtenDescriptors, descriptors);
+    // The loaded order stands while the timings are as many; otherwise the
+    // timings come first.
+    if (order.count('T') == loadedOrder.count('T'))
+        QCOMPARE(order, loadedOrder);
+    else
+        QCOMPARE(order, QString(order.count('T'), 'T') + QString(descriptors.size(), 'D'));
+    const int end = d + 18 * n;
+    QCOMPARE(ext.mid(end, 127 - end), QByteArray(127 - end, '\0'));
+
+    QCOMPARE(decodedDescriptors(image.left(128) + ext), decodedBefore);
+    QVERIFY(decodedBefore.size() == 0 || decodedBefore.filter("Descriptor #").isEmpty());
+}
+
+// Each kept descriptor has its row, shows its bytes and can be removed.
+void TestCEAExtensionBlock::keptDescriptorRows()
+{
+    const QByteArray image = withUnits("hdmi-tv", serialBetweenTimings() + QList<QByteArray>{dummyUnit});
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 0);
+    const QStringList rows = p.rows();
+    QCOMPARE(rows.mid(rows.size() - 3),
+             QStringList({"Detailed timing (size = 36)", "Serial number descriptor (kept) (size = 18)",
+                          "Dummy descriptor (kept) (size = 18)"}));
+    const int serialRow = rows.size() - 2;
+    auto *serial = p.editorAt<CEAKeptDescriptor>(serialRow);
+    QVERIFY(serial);
+    QCOMPARE(serial->getEDIDData(), serialUnit);
+    QCOMPARE(serial->findChild<QPlainTextEdit *>("rawDataField")->toPlainText(),
+             QStringLiteral("00 00 00 FF 00 31 31 30\n4D 58 59 5A 31 32 33 0A\n20 20"));
+    QCOMPARE(serial->findChild<QLabel *>("textLabel")->text(), QStringLiteral("Text: \"110MXYZ123\""));
+    QCOMPARE(CEAKeptDescriptor::kindName(0x03), QStringLiteral("Manufacturer specified"));
+    QCOMPARE(CEAKeptDescriptor::kindName(0x11), QStringLiteral("Reserved"));
+
+    // At version 2 the blocks go, the timing area stays whole.
+    p.child<QRadioButton>("version2RB")->click();
+    QVERIFY(!p.list()->item(serialRow)->isHidden());
+    QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(ext.mid(4, 18 * 4).toHex(' '), image.mid(128 + 39, 18 * 4).toHex(' '));
+    p.child<QRadioButton>("version3RB")->click();
+    QCOMPARE(p.page.getEDIDData().toHex(' '), image.mid(128).toHex(' '));
+
+    // Removed: the timings close up, the dummy follows them, the rest is padding.
+    p.removeRow(serialRow);
+    ext = p.page.getEDIDData();
+    QCOMPARE(int(ext[2]), 39);
+    QCOMPARE(ext.mid(39, 54).toHex(' '),
+             (sampleTiming("hdmi-tv", 0) + sampleTiming("hdmi-tv", 1) + dummyUnit).toHex(' '));
+    QCOMPARE(ext.mid(93, 127 - 93), QByteArray(127 - 93, '\0'));
+    QCOMPARE(p.images.workingBytes(128, 128), ext);
+    QVERIFY(closer.titles.isEmpty());
+}
+
+// The monitor of the fault: three timings and a serial number after them,
+// 16 bytes free. A fourth timing takes the room: the descriptor is left out
+// whole and named, never written over or cut.
+void TestCEAExtensionBlock::contentDescriptorIsNeverCut()
+{
+    const QByteArray image = withUnits(
+        "hdmi-tv", {sampleTiming("hdmi-tv", 0), sampleTiming("hdmi-tv", 1), sampleTiming("hdmi-tv", 2), serialUnit});
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 0);
+    QVERIFY(p.page.leftOut().isEmpty());
+
+    p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
+    QCOMPARE(closer.titles, QStringList({warningTitle}));
+    QCOMPARE(p.page.leftOut(), QStringList({"Serial number descriptor (kept)"}));
+    const int serialRow = p.rows().size() - 1;
+    QCOMPARE(p.list()->item(serialRow)->background().color(), QColor(Qt::red));
+    QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(ext.left(39 + 54).toHex(' '), image.mid(128, 39 + 54).toHex(' '));
+    QCOMPARE(ext.mid(39 + 72, 127 - 39 - 72), QByteArray(127 - 39 - 72, '\0'));
+
+    // The new timing gone again: everything is back where it was.
+    QTabWidget *tabs = p.timingEditor(serialRow - 1)->findChild<QTabWidget *>("tabDTD");
+    tabs->setCurrentIndex(tabs->count() - 1);
+    p.click<CEADetailedTimingDescriptor>("delDTDTabButton");
+    QCOMPARE(p.page.getEDIDData().toHex(' '), image.mid(128).toHex(' '));
+    QVERIFY(p.page.leftOut().isEmpty());
+
+    // A longer Video block: the descriptor fits up to the last byte, then not.
+    for (int i = 0; i < 16; ++i)
+        p.click<CEAVideoDescriptor>("addVideoItemButton");
+    QVERIFY(p.page.leftOut().isEmpty());
+    QCOMPARE(p.page.getEDIDData().mid(39 + 16 + 54, 18), serialUnit);
+    p.click<CEAVideoDescriptor>("addVideoItemButton");
+    QCOMPARE(p.page.leftOut(), QStringList({"Serial number descriptor (kept)"}));
+    QCOMPARE(closer.titles.size(), 2);
+    ext = p.page.getEDIDData();
+    const int d = static_cast<unsigned char>(ext[2]);
+    QCOMPARE(d, 39 + 17);
+    QCOMPARE(ext.mid(d, 54).toHex(' '), image.mid(128 + 39, 54).toHex(' '));
+    QCOMPARE(ext.mid(d + 54, 127 - d - 54), QByteArray(127 - d - 54, '\0'));
+}
+
+// Dummy descriptors are filler: new content takes their room without a word.
+void TestCEAExtensionBlock::dummiesGiveWay()
+{
+    const QByteArray image = withUnits("video-format-preference", dummiesAfterTiming());
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 0);
+    const int d = static_cast<unsigned char>(image[130]);
+    QCOMPARE(d + 18 * 3, 91);   // 36 bytes free
+
+    for (int i = 0; i < 3; ++i)
+        p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
+    QVERIFY(closer.titles.isEmpty());
+    QVERIFY(p.page.leftOut().isEmpty());
+    const int last = p.rows().size() - 1;
+    QCOMPARE(p.list()->item(last)->foreground().color(), QColor(Qt::gray));
+    QCOMPARE(p.list()->item(last - 1)->foreground().color(), QColor(Qt::white));
+    QVERIFY(p.child<QLabel>("Totalsize")->styleSheet().isEmpty());
+
+    const QByteArray timings = p.timingEditor(last - 2)->getEDIDData();
+    QCOMPARE(timings.size(), 18 * 4);
+    QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(ext.mid(d, 18 * 5).toHex(' '), (timings + dummyUnit).toHex(' '));
+    QCOMPARE(d + 18 * 5, 127);
+
+    // The room back: both dummies are written again.
+    p.click<CEADetailedTimingDescriptor>("delDTDTabButton");
+    ext = p.page.getEDIDData();
+    QCOMPARE(ext.mid(d + 18 * 3, 36).toHex(' '), (dummyUnit + dummyUnit).toHex(' '));
+    QCOMPARE(p.list()->item(last)->foreground().color(), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestCEAExtensionBlock)
