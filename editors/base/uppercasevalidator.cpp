@@ -1,5 +1,7 @@
 #include "uppercasevalidator.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QRegExp>
 
 UpperCaseValidator::UpperCaseValidator(QString pattern)
@@ -15,4 +17,14 @@ QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const
     input = input.toUpper();
     const QRegExp forbidden(pattern);
     return input.indexOf(forbidden) != -1 ? Invalid : Acceptable;
+}
+
+const QValidator *UpperCaseValidator::hexDigits()
+{
+    static QPointer<UpperCaseValidator> validator;
+    if (validator.isNull()) {
+        validator = new UpperCaseValidator(QStringLiteral("[^0-9A-F]"));
+        validator->setParent(QCoreApplication::instance());
+    }
+    return validator.data();
 }

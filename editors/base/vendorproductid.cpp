@@ -47,12 +47,11 @@ bool isInteger(const QVariant &value)
 VendorProductID::VendorProductID(QWidget *parent)
     : QGroupBox(parent), ui(new Ui::VendorProductID), support(this),
       digitsValidator(new Validator(QStringLiteral("[^0-9]"))),
-      hexValidator(new UpperCaseValidator(QStringLiteral("[^0-9A-F]"))),
       lettersValidator(new UpperCaseValidator(QStringLiteral("[^A-Z]")))
 {
     ui->setupUi(this);
     ui->manufIDField->setValidator(lettersValidator);
-    ui->productIDField->setValidator(hexValidator);
+    ui->productIDField->setValidator(UpperCaseValidator::hexDigits());
     ui->serialNumberField->setValidator(digitsValidator);
     ui->weekField->setValidator(digitsValidator);
     ui->yearField->setValidator(digitsValidator);
@@ -62,7 +61,6 @@ VendorProductID::~VendorProductID()
 {
     delete ui;
     delete digitsValidator;
-    delete hexValidator;
     delete lettersValidator;
 }
 

@@ -52,7 +52,6 @@ private:
     PanelSupport support;
     _EDID_VENDOR_PRODUCT_ID record{};
     Validator *digitsValidator;
-    UpperCaseValidator *hexValidator;
     UpperCaseValidator *lettersValidator;
 
     QString manufacturer = QStringLiteral("AAA");

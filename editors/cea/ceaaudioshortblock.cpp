@@ -70,7 +70,7 @@ struct Layout {
 
 // Indexed by CEAAudioShortBlock::LastByte.
 const Layout layouts[] = {
-    {Compressed, NotCompressed, 0x00},                               // NoLastByte
+    {0, AllGroups, 0x00},                                            // Unnamed
     {NotCompressed, AllGroups & ~NotCompressed, 0x07},               // BitDepths
     {Compressed, AllGroups & ~Compressed, 0xFF},                     // MaxBitRate
     {CodeDependentGroup, AllGroups & ~CodeDependentGroup, 0xFF},     // CodeDependent
@@ -84,20 +84,30 @@ static_assert(sizeof layouts / sizeof layouts[0] == CEAAudioShortBlock::Extensio
 
 } // namespace
 
+namespace {
+
+QStringList formatNames()
+{
+    QStringList names;
+    names.reserve(CEAAudioShortBlock::audioFormatCount + 1);
+    for (const CEAAudioShortBlock::AudioFormat &format : CEAAudioShortBlock::audioFormatsCodes)
+        names << QString::fromLatin1(format.name);
+    return names;
+}
+
+} // namespace
+
 QAbstractItemModel *CEAAudioShortBlock::audioFormatModel()
 {
     static QPointer<QStringListModel> model;
-    if (model.isNull()) {
-        QStringList names;
-        for (const AudioFormat &format : audioFormatsCodes)
-            names << QString::fromLatin1(format.name);
-        model = new QStringListModel(names, QCoreApplication::instance());
-    }
+    if (model.isNull())
+        model = new QStringListModel(formatNames(), QCoreApplication::instance());
     return model.data();
 }
 
 CEAAudioShortBlock::CEAAudioShortBlock(QWidget *parent)
-    : QWidget(parent), ui(new Ui::CEAAudioShortBlock), descriptor{0x09, 0x00, 0x00}, shownRow(0)
+    : QWidget(parent), ui(new Ui::CEAAudioShortBlock), descriptor{0x09, 0x00, 0x00},
+      unnamedModel(nullptr)
 {
     ui->setupUi(this);
     ui->audioFormatCB->setModel(audioFormatModel());
@@ -144,8 +154,34 @@ CEAAudioShortBlock::LastByte CEAAudioShortBlock::lastByteOf(int code, int ext)
     const int row = rowOf(code, ext);
     if (row >= 0)
         return audioFormatsCodes[row].lastByte;
-    // Code 0, or code 15 with an extension type that no row names.
-    return code == extensionCode ? FrameLengths : NoLastByte;
+    return Unnamed;
+}
+
+QString CEAAudioShortBlock::unnamedFormatText() const
+{
+    if (formatCode() == extensionCode)
+        return tr("Format %1, extension %2").arg(extensionCode).arg(extensionType());
+    return tr("Format %1").arg(formatCode());
+}
+
+// A format that no row names is shown by an entry of its own after the rows,
+// in a model of this combo box alone, so that it is never shown as another.
+void CEAAudioShortBlock::showFormat()
+{
+    QComboBox *combo = ui->audioFormatCB;
+    const int row = formatRow();
+    if (row >= 0) {
+        if (combo->model() != audioFormatModel())
+            combo->setModel(audioFormatModel());
+        combo->setCurrentIndex(row);
+        return;
+    }
+    if (unnamedModel == nullptr)
+        unnamedModel = new QStringListModel(this);
+    unnamedModel->setStringList(formatNames() << unnamedFormatText());
+    if (combo->model() != unnamedModel)
+        combo->setModel(unnamedModel);
+    combo->setCurrentIndex(audioFormatCount);
 }
 
 quint8 CEAAudioShortBlock::lastByteBits(LastByte layout) const
@@ -165,7 +201,7 @@ quint8 CEAAudioShortBlock::lastByteBits(LastByte layout) const
                       | ui->MPSCB->isChecked());
     case FrameLengths:
         return quint8((ui->AACFL1024CB->isChecked() << 2) | (ui->AACFL960CB->isChecked() << 1));
-    case NoLastByte:
+    case Unnamed:
     case ExtensionOnly:
         break;
     }
@@ -174,10 +210,7 @@ quint8 CEAAudioShortBlock::lastByteBits(LastByte layout) const
 
 void CEAAudioShortBlock::updateUI()
 {
-    const int row = formatRow();
-    if (row >= 0)
-        ui->audioFormatCB->setCurrentIndex(row);
-    shownRow = ui->audioFormatCB->currentIndex();
+    showFormat();
 
     const LastByte lastByte = lastByteOf(formatCode(), extensionType());
     const Layout &layout = layouts[lastByte];
@@ -212,7 +245,7 @@ void CEAAudioShortBlock::updateUI()
         ui->AACFL960CB->setChecked(last & 0x02);
         ui->AACFL1024CB->setChecked(last & 0x04);
         break;
-    case NoLastByte:
+    case Unnamed:
     case ExtensionOnly:
         break;
     }
@@ -269,14 +302,11 @@ void CEAAudioShortBlock::on_profileSB_editingFinished() { lastByteEdited(); }
 void CEAAudioShortBlock::on_MPSCB_clicked() { lastByteEdited(); }
 
 // A new format takes byte 2 from the widgets of its family as they were left.
-// The format already held, or the row shown for a format no row names, picked
-// again changes nothing.
+// The format already held picked again, or the entry of a format no row names,
+// changes nothing.
 void CEAAudioShortBlock::on_audioFormatCB_activated(int index)
 {
-    if (index < 0 || index >= audioFormatCount)
-        return;
-    const int row = formatRow();
-    if (index == row || (row < 0 && index == shownRow))
+    if (index < 0 || index >= audioFormatCount || index == formatRow())
         return;
 
     const AudioFormat &format = audioFormatsCodes[index];

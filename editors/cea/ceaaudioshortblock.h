@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QAbstractItemModel;
+class QStringListModel;
 
 namespace Ui {
 class CEAAudioShortBlock;
@@ -22,7 +23,7 @@ class CEAAudioShortBlock : public QWidget
 public:
     // What byte 2 holds, by format.
     enum LastByte {
-        NoLastByte,       // format code 0 (reserved): nothing
+        Unnamed,          // code 0, or code 15 with an extension type no row names: kept
         BitDepths,        // L-PCM: bits 2-0 = 24/20/16-bit
         MaxBitRate,       // codes 2-8: maximum bit rate / 8 kHz
         CodeDependent,    // codes 9-13: format-dependent value
@@ -91,6 +92,9 @@ private:
     static int rowOf(int code, int ext);
     int formatRow() const { return rowOf(formatCode(), extensionType()); }
     static LastByte lastByteOf(int code, int ext);
+    // The combo entry of a format that no row names: its codes.
+    QString unnamedFormatText() const;
+    void showFormat();
     // The bits of byte 2 that the widgets of `layout` give.
     quint8 lastByteBits(LastByte layout) const;
     void setRate(int bit, bool checked);
@@ -98,8 +102,9 @@ private:
 
     Ui::CEAAudioShortBlock *ui;
     unsigned char descriptor[3];
-    // The combo row shown, for re-picks when no row names the format.
-    int shownRow;
+    // The format names and one entry after them for a format that no row
+    // names; the combo box shows it in place of the shared model meanwhile.
+    QStringListModel *unnamedModel;
 };
 
 #endif // CEAAUDIOSHORTBLOCK_H

@@ -4,12 +4,11 @@
 #include <QSpacerItem>
 
 #include "ceavendorrow.h"
-#include "validator.h"
+#include "uppercasevalidator.h"
 
 CEAVendorSpecificDescriptor::CEAVendorSpecificDescriptor(CEABlockType type, CEABlock *parent)
     : CEABlock(parent), ui(new Ui::CEAVendorSpecificDescriptor),
-      hexValidator(new Validator(QStringLiteral("[^0-9A-F]"))), vendorBlocks{}, madeRows(0),
-      rowsNumbered(false), byteCount(0),
+      vendorBlocks{}, madeRows(0), rowsNumbered(false), byteCount(0),
       rowSpacer(new QSpacerItem(20, 0, QSizePolicy::Fixed, QSizePolicy::Expanding))
 {
     ui->setupUi(this);
@@ -18,7 +17,7 @@ CEAVendorSpecificDescriptor::CEAVendorSpecificDescriptor(CEABlockType type, CEAB
     helpMessage = tr("I can't help you understand what this block does. It is there for you to "
                      "indicate what might interest your own sources using you own coding "
                      "mechanisms.");
-    ui->regIDField->setValidator(hexValidator);
+    ui->regIDField->setValidator(UpperCaseValidator::hexDigits());
     updateUI();
 }
 
@@ -28,7 +27,6 @@ CEAVendorSpecificDescriptor::~CEAVendorSpecificDescriptor()
     ui->vsdbListLayout->removeItem(rowSpacer);
     delete rowSpacer;
     delete ui;
-    delete hexValidator;
 }
 
 int CEAVendorSpecificDescriptor::capacity(CEABlockType type)

@@ -7,7 +7,6 @@
 
 class CEAVendorSpecificBlock;
 class QSpacerItem;
-class Validator;
 
 namespace Ui {
 class CEAVendorSpecificDescriptor;
@@ -51,7 +50,6 @@ private:
     void changeByteCount(int count);
 
     Ui::CEAVendorSpecificDescriptor *ui;
-    Validator *hexValidator;
     std::array<CEAVendorSpecificBlock *, rowCount> vendorBlocks;
     int madeRows;
     bool rowsNumbered;   // rows take their own number once a reset has numbered them

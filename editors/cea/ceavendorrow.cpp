@@ -1,21 +1,19 @@
 #include "ceavendorrow.h"
 #include "ui_ceavendorrow.h"
 
-#include "validator.h"
+#include "uppercasevalidator.h"
 
 CEAVendorSpecificBlock::CEAVendorSpecificBlock(QWidget *parent)
     : QWidget(parent), ui(new Ui::CEAVendorSpecificBlock),
-      hexValidator(new Validator(QStringLiteral("[^0-9A-F]"))), reference(nullptr),
-      working(nullptr), index(0)
+      reference(nullptr), working(nullptr), index(0)
 {
     ui->setupUi(this);
-    ui->blockField->setValidator(hexValidator);
+    ui->blockField->setValidator(UpperCaseValidator::hexDigits());
 }
 
 CEAVendorSpecificBlock::~CEAVendorSpecificBlock()
 {
     delete ui;
-    delete hexValidator;
 }
 
 void CEAVendorSpecificBlock::initFields(unsigned short value, unsigned char *reference,

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class QLineEdit;
-class Validator;
 
 namespace Ui {
 class CEAVendorSpecificBlock;
@@ -44,7 +43,6 @@ private slots:
 
 private:
     Ui::CEAVendorSpecificBlock *ui;
-    Validator *hexValidator;
     unsigned char *reference;
     unsigned char *working;
     int index;

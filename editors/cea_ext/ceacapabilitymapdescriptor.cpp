@@ -137,6 +137,9 @@ void CEACapabilityMapDescriptor::updateUI()
     if (row >= rows.size())
         row = rows.size() - 1;
     ui->formatList->setCurrentRow(row);
+
+    // An empty map is written (0F 00) but says that no format supports 4:2:0.
+    ui->emptyMapLabel->setVisible(!allFormats && indexList.isEmpty());
 }
 
 // One row per short video descriptor of the working image's first video data

@@ -3,6 +3,8 @@
 
 #include <QSignalBlocker>
 
+#include "uppercasevalidator.h"
+
 namespace {
 
 // Bytes after the extended tag: the block header's 5-bit length counts the
@@ -30,6 +32,7 @@ CEAInfoFrame::CEAInfoFrame(CEABlock *parent)
     helpVisible = false;
     helpMessage = tr("This block defines the order in which a display prefer to receive an Info "
                      "Frame. That mean the first one in the list is the most desired one.");
+    ui->ieeeField->setValidator(UpperCaseValidator::hexDigits());
     ui->ieeeField->setText(QStringLiteral("000000"));
     for (quint32 code = INFOFRAME_VENDOR_SPECIFIC; code <= INFOFRAME_NTSC_VBI; ++code)
         ui->infoBlockType->addItem(infoFrameBlockName[code]);

@@ -7,20 +7,25 @@
 
 namespace {
 
-// Rows of the three scan behaviour combos: row = 2-bit field value.
-const char *const scanBehaviourNames[4] = {
-    "No data",
+// Rows 1-3 of the scan behaviour combos: row = 2-bit field value.
+const char *const scanBehaviourNames[3] = {
     "Always overscan",
     "Always underscan",
     "Support both over and underscan",
 };
 
-// One model for every scan behaviour combo; owned by the application object.
-QAbstractItemModel *scanBehaviourModel()
+// Code 0 of the preferred-format field means no data; for the IT and CE
+// fields it means that those formats are not supported (CTA-861-F).
+enum ScanField { PreferredFormat, FormatFamily };
+
+// One model per kind of scan field, shared by every editor; owned by the
+// application object.
+QAbstractItemModel *scanBehaviourModel(ScanField field)
 {
-    static QPointer<QStringListModel> model;
+    static QPointer<QStringListModel> models[2];
+    QPointer<QStringListModel> &model = models[field];
     if (model.isNull()) {
-        QStringList names;
+        QStringList names(QString::fromLatin1(field == PreferredFormat ? "No data" : "Not supported"));
         for (const char *name : scanBehaviourNames)
             names << QString::fromLatin1(name);
         model = new QStringListModel(names, QCoreApplication::instance());
@@ -47,8 +52,10 @@ CEAVideoCapability::CEAVideoCapability(CEABlock *parent)
                      "overscan, underscan or both.\n\nIt also let you define if the source can "
                      "override the pixel color range for the YCC and RGB formats.");
 
+    ui->overUnderPrefFormat->setModel(scanBehaviourModel(PreferredFormat));
+    ui->overUnderITFormat->setModel(scanBehaviourModel(FormatFamily));
+    ui->overUnderCEFormat->setModel(scanBehaviourModel(FormatFamily));
     for (QComboBox *combo : {ui->overUnderPrefFormat, ui->overUnderITFormat, ui->overUnderCEFormat}) {
-        combo->setModel(scanBehaviourModel());
         connect(combo, QOverload<int>::of(&QComboBox::activated), this,
                 &CEAVideoCapability::updateModel);
     }

@@ -1,6 +1,10 @@
 #include "ceavideoformatpreference.h"
 #include "ui_ceavideoformatpreference.h"
 
+#include <QListWidgetItem>
+
+#include <algorithm>
+
 #include "videoformatnames.h"
 
 namespace {
@@ -33,6 +37,38 @@ Reference referenceKind(unsigned char code)
 }
 
 const unsigned char dtdFlag = 0x80;
+
+const int dtdSize = 18;
+const int baseDescriptors = 54;    // the base block's four descriptor slots, up to byte 125
+const int baseDescriptorsEnd = 126;
+const int extensionTag = 128;
+const int extensionOffset = 130;   // d: the extension's detailed timings start at 128 + d
+const int checksum = 255;
+
+bool holdsTiming(const unsigned char *unit)
+{
+    return unit[0] != 0 || unit[1] != 0;   // pixel clock
+}
+
+// The detailed timings of an image, counted as CTA-861 numbers them: those of
+// the base block's descriptor slots, then those of the CEA extension, up to
+// the first all-zero unit or the checksum.
+int detailedTimingCount(const unsigned char *image)
+{
+    int count = 0;
+    for (int at = baseDescriptors; at < baseDescriptorsEnd; at += dtdSize)
+        count += holdsTiming(image + at) ? 1 : 0;
+    const int d = image[extensionOffset];
+    if (image[extensionTag] != 0x02 || d < 4)
+        return count;
+    for (int at = extensionTag + d; at + dtdSize <= checksum; at += dtdSize) {
+        const unsigned char *unit = image + at;
+        if (std::all_of(unit, unit + dtdSize, [](unsigned char byte) { return byte == 0; }))
+            break;
+        count += holdsTiming(unit) ? 1 : 0;
+    }
+    return count;
+}
 
 } // namespace
 
@@ -107,10 +143,40 @@ void CEAVideoFormatPreference::updateUI()
     ui->preferedFormatList->clear();
     ui->preferedFormatList->addItems(rows);
     ui->preferedFormatList->setCurrentRow(row < rows.size() ? row : -1);
+    markMissingTimings();
 
     const bool room = entries.size() < maxEntries;
     ui->addVICButton->setEnabled(room);
     ui->addDTDButton->setEnabled(room);
+}
+
+void CEAVideoFormatPreference::markMissingTimings()
+{
+    if (working == nullptr)
+        return;
+    const int timings = detailedTimingCount(working);
+    QListWidget *list = ui->preferedFormatList;
+    for (int row = 0; row < entries.size() && row < list->count(); ++row) {
+        const unsigned char code = entries.at(row);
+        if (referenceKind(code) != Reference::DTD)
+            continue;
+        QListWidgetItem *item = list->item(row);
+        if ((code & ~dtdFlag) > timings) {
+            item->setText(entryText(code) + tr(" (no such DTD)"));
+            item->setForeground(QBrush(Qt::black));
+            item->setBackground(QBrush(Qt::red));
+        } else {
+            item->setText(entryText(code));
+            item->setData(Qt::ForegroundRole, QVariant());
+            item->setData(Qt::BackgroundRole, QVariant());
+        }
+    }
+}
+
+void CEAVideoFormatPreference::showEvent(QShowEvent *event)
+{
+    CEABlock::showEvent(event);
+    markMissingTimings();
 }
 
 void CEAVideoFormatPreference::append(unsigned char code)

@@ -33,6 +33,10 @@ public:
 public slots:
     void updateUI() override;
 
+protected:
+    // The detailed timings may have changed while the panel was hidden.
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void on_formatMulti_currentIndexChanged(int index);
     void on_codeField_valueChanged(int arg1);
@@ -45,6 +49,9 @@ private slots:
 
 private:
     QString entryText(unsigned char code) const;
+    // Marks the rows of DTD numbers beyond the detailed timings of the working
+    // image, as the page marks a block that does not fit.
+    void markMissingTimings();
     void append(unsigned char code);
 
     Ui::CEAVideoFormatPreference *ui;

@@ -181,6 +181,9 @@ private slots:
     void noOpEditsKeepBytes_data();
     void noOpEditsKeepBytes();
     void formatTable();
+    void unnamedFormats_data();
+    void unnamedFormats();
+    void unnamedFormatOnThePage();
 
     void deleteMovesEditorToFirstFreePosition();
     void addBringsBackOrResets();
@@ -235,18 +238,25 @@ void TestCEAAudio::descriptorEdits_data()
                                               << hexBytes("79 07 23");
     QTest::newRow("a new format rebuilds byte 2")
         << hexBytes("89 87 FF") << "format=MAT" << hexBytes("E1 87 00");
-    // Extension type 9 has no row: kept until the combo picks another row;
-    // a frame-length edit changes only its own bits.
+    // A format no row names (code 0, or an extension type without a row) is
+    // kept, byte 2 whole, through the channel and rate edits, until the combo
+    // picks a real format; its byte-2 widgets are disabled.
     QTest::newRow("extension 9 kept") << hexBytes("79 07 4E") << "repick" << hexBytes("79 07 4E");
-    QTest::newRow("extension 9 frame length") << hexBytes("79 07 4E") << "click=AACFL960CB"
-                                              << hexBytes("79 07 4C");
+    QTest::newRow("extension 9 frame length disabled") << hexBytes("79 07 4E") << "click=AACFL960CB"
+                                                       << hexBytes("79 07 4E");
     QTest::newRow("extension 9 to HE AAC") << hexBytes("79 07 4E") << "format=MPEG 4 HE AAC"
-                                           << hexBytes("79 07 26");
+                                           << hexBytes("79 07 20");
     QTest::newRow("extension 9 to L-PCM") << hexBytes("79 07 4E") << "format=AC-3;format=Linear PCM"
                                           << hexBytes("09 07 00");
-    // Format code 0: nothing holds byte 2.
+    QTest::newRow("extension 12 channels and rates")
+        << hexBytes("FA 87 65") << "type=nbOfChannelsSB=6;click=freq32CB;click=freq96CB"
+        << hexBytes("FD 96 65");
+    QTest::newRow("extension 12 to DTS") << hexBytes("7A 07 65") << "set=maxBitRateField=96;format=DTS"
+                                         << hexBytes("3A 07 0C");
     QTest::newRow("format code 0") << hexBytes("02 07 33") << "type=maxBitRateField=640"
                                    << hexBytes("02 07 33");
+    QTest::newRow("format code 0 to L-PCM") << hexBytes("82 07 33") << "format=Linear PCM"
+                                            << hexBytes("8A 07 00");
 }
 
 void TestCEAAudio::descriptorEdits()
@@ -283,12 +293,10 @@ void TestCEAAudio::groupsByFormat_data()
     QTest::newRow("AAC LC + MPS") << hexBytes("79 07 50") << "MPEG 4 AAC LC + MPEG surround"
                                   << QStringList{"AACAudioLengthGB", "MPSGB"};
     QTest::newRow("DRA") << hexBytes("79 07 38") << "DRA" << QStringList();
-    QTest::newRow("extension 9") << hexBytes("79 07 4E") << "Linear PCM"
-                                 << QStringList{"AACAudioLengthGB"};
-    // Code 0 enables the bit-rate group and leaves the groups it does not name as they were.
-    QTest::newRow("format code 0") << hexBytes("02 07 33") << "Linear PCM"
-                                   << QStringList{"compressedGB", "audioFormatCodeGB",
-                                                  "AACAudioLengthGB", "profileGB", "MPSGB"};
+    // A format no row names: an entry of its own, named by its codes.
+    QTest::newRow("extension 9") << hexBytes("79 07 4E") << "Format 15, extension 9" << QStringList();
+    QTest::newRow("extension 12") << hexBytes("7A 07 65") << "Format 15, extension 12" << QStringList();
+    QTest::newRow("format code 0") << hexBytes("02 07 33") << "Format 0" << QStringList();
 }
 
 void TestCEAAudio::groupsByFormat()
@@ -363,6 +371,72 @@ void TestCEAAudio::formatTable()
     QCOMPARE(a.combo()->model(), b.combo()->model());
     QCOMPARE(a.combo()->count(), 20);
     QCOMPARE(a.combo()->itemText(18), QStringLiteral("MPEG 4 HE AAC + MPEG surround"));
+}
+
+// A format no row names shows its codes in an entry of the editor's own;
+// re-picking it writes nothing, a real format then leaves the shared list.
+void TestCEAAudio::unnamedFormats_data()
+{
+    QTest::addColumn<QByteArray>("loaded");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("asLPCM");   // after "Linear PCM" is picked
+
+    QTest::newRow("format code 0") << hexBytes("02 07 33") << "Format 0" << hexBytes("0A 07 00");
+    QTest::newRow("extension 0") << hexBytes("78 07 05") << "Format 15, extension 0" << hexBytes("08 07 00");
+    QTest::newRow("extension 11") << hexBytes("7F 7F 58") << "Format 15, extension 11" << hexBytes("0F 7F 00");
+    QTest::newRow("extension 12") << hexBytes("7A 07 65") << "Format 15, extension 12" << hexBytes("0A 07 00");
+    QTest::newRow("extension 13") << hexBytes("79 01 68") << "Format 15, extension 13" << hexBytes("09 01 00");
+    QTest::newRow("extension 31, every bit") << hexBytes("FF FF FF") << "Format 15, extension 31"
+                                             << hexBytes("8F FF 00");
+}
+
+void TestCEAAudio::unnamedFormats()
+{
+    QFETCH(QByteArray, loaded);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, asLPCM);
+
+    Descriptor d(loaded), other{QByteArray()};
+    d.editor.show();
+    QSignalSpy changed(&d.editor, &CEAAudioShortBlock::valueChanged);
+    QCOMPARE(d.combo()->currentText(), text);
+    QCOMPARE(d.combo()->count(), CEAAudioShortBlock::audioFormatCount + 1);
+    QCOMPARE(other.combo()->count(), CEAAudioShortBlock::audioFormatCount);
+    QCOMPARE(d.enabledGroups(), QStringList());
+    QVERIFY(d.w<QGroupBox>("nbrChannelsGB")->isEnabled());
+    QVERIFY(d.w<QCheckBox>("freq192CB")->isEnabled());
+
+    d.run("repick");
+    d.editor.updateUI();
+    QCOMPARE(d.bytes().toHex(' '), loaded.toHex(' '));
+    QCOMPARE(changed.count(), 0);
+
+    d.run("format=Linear PCM");
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(d.bytes().toHex(' '), asLPCM.toHex(' '));
+    QCOMPARE(d.combo()->currentText(), QStringLiteral("Linear PCM"));
+    QCOMPARE(d.combo()->model(), other.combo()->model());
+    QCOMPARE(d.enabledGroups(), QStringList{"notCompressedGB"});
+}
+
+// An Audio block with an extension type 12 descriptor, shown on the page:
+// handed back byte for byte.
+void TestCEAAudio::unnamedFormatOnThePage()
+{
+    const QByteArray image = ceaExtensionImage(hexBytes("26 7A 07 65 09 07 07"));
+    Page p;
+    p.load(image);
+    auto *block = p.editor<CEAAudioDescriptor>(0);
+    QVERIFY(block != nullptr);
+    p.select(0);
+    const QList<CEAAudioShortBlock *> descriptors = descriptorsOf(block);
+    QCOMPARE(descriptors.size(), 2);
+    QCOMPARE(descriptors[0]->findChild<QComboBox *>("audioFormatCB")->currentText(),
+             QStringLiteral("Format 15, extension 12"));
+    QCOMPARE(descriptors[1]->findChild<QComboBox *>("audioFormatCB")->currentText(),
+             QStringLiteral("Linear PCM"));
+    QCOMPARE(p.page.getEDIDData().toHex(' '), image.mid(128, 128).toHex(' '));
+    QCOMPARE(p.images.workingBytes(128, 128).toHex(' '), image.mid(128, 128).toHex(' '));
 }
 
 void TestCEAAudio::deleteMovesEditorToFirstFreePosition()

@@ -125,7 +125,8 @@ private slots:
     void buttons_data();
     void buttons();
     void removedRowsComeBack();
-    void ouiField();
+    void hexFields_data();
+    void hexFields();
     void incompleteOui_data();
     void incompleteOui();
     void assembled_data();
@@ -308,29 +309,42 @@ void TestCEAVendorSpecificDescriptor::removedRowsComeBack()
     QCOMPARE(e.data(), hexBytes("03 0C 00"));
 }
 
-void TestCEAVendorSpecificDescriptor::ouiField()
+// Text typed into the OUI field or a row's field of 03 0C 00 10: hex digits
+// only, lower-case letters taken upper-cased, other keys refused, at most six
+// (OUI) or two (row) digits; an empty field is filled with zeros.
+void TestCEAVendorSpecificDescriptor::hexFields_data()
 {
+    QTest::addColumn<bool>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("OUI 1A") << false << "1A" << "1A" << hexBytes("1A 00 00 10");
+    QTest::newRow("OUI cleared") << false << "" << "000000" << hexBytes("00 00 00 10");
+    QTest::newRow("OUI lower case") << false << "c45dd8" << "C45DD8" << hexBytes("D8 5D C4 10");
+    QTest::newRow("OUI mixed, non-hex refused") << false << "c4G5DzD8FF" << "C45DD8"
+                                                << hexBytes("D8 5D C4 10");
+    QTest::newRow("OUI nothing hex") << false << "xyz!" << "000000" << hexBytes("00 00 00 10");
+    QTest::newRow("row 7") << true << "7" << "7" << hexBytes("03 0C 00 07");
+    QTest::newRow("row lower case") << true << "ab" << "AB" << hexBytes("03 0C 00 AB");
+    QTest::newRow("row xf") << true << "xf" << "F" << hexBytes("03 0C 00 0F");
+    QTest::newRow("row nothing hex") << true << "g!" << "00" << hexBytes("03 0C 00 00");
+}
+
+void TestCEAVendorSpecificDescriptor::hexFields()
+{
+    QFETCH(bool, row);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, written);
+
     Editor e(CEA_VENDOR_SPECIFIC);
     e.load(hexBytes("03 0C 00 10"));
-
-    retype(e.oui(), QStringLiteral("1A"));
-    QCOMPARE(e.data(), hexBytes("1A 00 00 10"));
+    QLineEdit *field = row ? e.rowField(0) : e.oui();
+    retype(field, typed);
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(e.data().toHex(' '), written.toHex(' '));
     QVERIFY(e.changes->count() > 0);
-
-    retype(e.oui(), QString());
-    QCOMPARE(e.oui()->text(), QStringLiteral("000000"));
-    QCOMPARE(e.data(), hexBytes("00 00 00 10"));
-
-    // Only upper-case hexadecimal digits, at most six.
-    retype(e.oui(), QStringLiteral("c4G5DzD8FF"));
-    QCOMPARE(e.oui()->text(), QStringLiteral("45DD8F"));
-    QCOMPARE(e.data(), hexBytes("8F DD 45 10"));
-
-    retype(e.rowField(0), QStringLiteral("7"));
-    QCOMPARE(e.data(), hexBytes("8F DD 45 07"));
-    retype(e.rowField(0), QStringLiteral("xf"));
-    QCOMPARE(e.rowField(0)->text(), QStringLiteral("00"));
-    QCOMPARE(e.data(), hexBytes("8F DD 45 00"));
 }
 
 // A block too short for its OUI keeps its bytes until more digits are typed

@@ -1,7 +1,10 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+
+#include <memory>
 
 #include "ceacapabilitymapdescriptor.h"
 #include "ceapage.h"
@@ -41,6 +44,14 @@ struct MapEditor {
         editor.initFields(info, images.reference, images.working);
         changes.clear();
     }
+    // A block added by the user, the working image holding `collection`.
+    explicit MapEditor(const QByteArray &collection)
+    {
+        const QByteArray working = ceaExtensionImage(collection);
+        std::memcpy(images.working, working.constData(), 256);
+        editor.resetFields(images.reference, images.working);
+        changes.clear();
+    }
     QComboBox *combo() { return child<QComboBox>(&editor, "definedFomatCombo"); }
     QListWidget *list() { return child<QListWidget>(&editor, "formatList"); }
     void add(int comboRow)
@@ -76,6 +87,8 @@ private slots:
     void everyFormatMap();
     void noVideoBlock();
     void editsAndKeptBytes();
+    void emptyMapWarning_data();
+    void emptyMapWarning();
     void sampleRoundTrip();
 };
 
@@ -273,6 +286,59 @@ void TestCEACapabilityMapDescriptor::editsAndKeptBytes()
     QCOMPARE(m.list()->count(), 0);
     QCOMPARE(m.list()->currentRow(), -1);
     QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f00"));
+}
+
+// The panel's warning line is shown exactly while the map lists no format;
+// the map is still written.
+void TestCEACapabilityMapDescriptor::emptyMapWarning_data()
+{
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<QByteArray>("bitmap");   // loaded, after the extended tag
+    QTest::addColumn<QString>("steps");       // "add=ROW" or "remove=ROW", ';'-separated
+    QTest::addColumn<bool>("warned");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("new block") << true << QByteArray() << "" << true << QByteArray::fromHex("0f00");
+    QTest::newRow("loaded 00") << false << QByteArray::fromHex("00") << "" << true
+                               << QByteArray::fromHex("0f00");
+    QTest::newRow("loaded 05") << false << QByteArray::fromHex("05") << "" << false
+                               << QByteArray::fromHex("0f05");
+    QTest::newRow("no bitmap: every format") << false << QByteArray() << "" << false
+                                             << QByteArray::fromHex("0f");
+    QTest::newRow("new block, one added") << true << QByteArray() << "add=1" << false
+                                          << QByteArray::fromHex("0f02");
+    QTest::newRow("every entry removed") << false << QByteArray::fromHex("05") << "remove=0;remove=0"
+                                         << true << QByteArray::fromHex("0f00");
+    QTest::newRow("every format removed") << false << QByteArray() << "remove=0;remove=0;remove=0"
+                                          << true << QByteArray::fromHex("0f00");
+    QTest::newRow("removed, then added") << false << QByteArray::fromHex("01") << "remove=0;add=2"
+                                         << false << QByteArray::fromHex("0f04");
+}
+
+void TestCEACapabilityMapDescriptor::emptyMapWarning()
+{
+    QFETCH(bool, reset);
+    QFETCH(QByteArray, bitmap);
+    QFETCH(QString, steps);
+    QFETCH(bool, warned);
+    QFETCH(QByteArray, written);
+
+    ModalCloser closer;
+    std::unique_ptr<MapEditor> m(reset ? new MapEditor(threeFormats) : new MapEditor(bitmap, threeFormats));
+    m->editor.show();
+    for (const QString &step : steps.split(';', Qt::SkipEmptyParts)) {
+        const QStringList parts = step.split('=');
+        if (parts[0] == QLatin1String("add"))
+            m->add(parts[1].toInt());
+        else
+            m->remove(parts[1].toInt());
+    }
+    auto *label = child<QLabel>(&m->editor, "emptyMapLabel");
+    QCOMPARE(label->isVisible(), warned);
+    QCOMPARE(label->text(), QStringLiteral("Warning: this block lists no format, which says that no "
+                                           "video format supports YCbCr 4:2:0."));
+    QCOMPARE(m->editor.getEDIDData().toHex(' '), written.toHex(' '));
+    QVERIFY(closer.titles.isEmpty());
 }
 
 // The sample's map (E2 0F 7F) through the page: written back, and still

@@ -311,7 +311,8 @@ void TestCEAInfoFrame::removeAndMove()
     QCOMPARE(e.written(), QStringLiteral("20 00 00"));
 }
 
-// Text typed into the OUI field of a new vendor-specific descriptor.
+// Text typed into the OUI field of a new vendor-specific descriptor: hex
+// digits only, lower-case letters taken upper-cased, other keys refused.
 void TestCEAInfoFrame::oui_data()
 {
     QTest::addColumn<QString>("typed");
@@ -319,12 +320,15 @@ void TestCEAInfoFrame::oui_data()
     QTest::addColumn<QString>("bytes");
 
     QTest::newRow("000C03") << "000C03" << "000C03" << "03 0c 00";
-    QTest::newRow("abcdef") << "abcdef" << "abcdef" << "ef cd ab";
+    QTest::newRow("abcdef") << "abcdef" << "ABCDEF" << "ef cd ab";
+    QTest::newRow("mixed case") << "aBc12f" << "ABC12F" << "2f c1 ab";
     QTest::newRow("ABC") << "ABC" << "ABC" << "bc 0a 00";
-    QTest::newRow("0x12") << "0x12" << "0x12" << "12 00 00";
-    QTest::newRow("12G4") << "12G4" << "12G4" << "12 00 00";
+    QTest::newRow("0x12") << "0x12" << "012" << "12 00 00";
+    QTest::newRow("12G4") << "12G4" << "124" << "24 01 00";
     QTest::newRow("empty") << "" << "000000" << "00 00 00";
-    QTest::newRow("no digit") << "zz" << "zz" << "00 00 00";
+    QTest::newRow("no digit") << "zz" << "000000" << "00 00 00";
+    QTest::newRow("xyz!") << "xyz!" << "000000" << "00 00 00";
+    QTest::newRow("blank and sign") << " -c 3" << "C3" << "c3 00 00";
     QTest::newRow("seven characters") << "1234567" << "123456" << "56 34 12";
 }
 

@@ -48,20 +48,21 @@ void TestCEAVideoCapability::form()
     if (QTest::currentTestFailed())
         return;
 
-    // The three combos list the same four rows from one model.
-    const QStringList rows = {"No data", "Always overscan", "Always underscan",
-                              "Support both over and underscan"};
-    QAbstractItemModel *model = child<QComboBox>(editor, combos[0])->model();
-    for (const char *name : combos) {
-        auto *combo = child<QComboBox>(editor, name);
-        QCOMPARE(combo->model(), model);
+    // Code 0 is "No data" for the preferred format, "Not supported" for the
+    // IT and CE formats; each kind of row list is one model for every editor.
+    const QStringList rest = {"Always overscan", "Always underscan", "Support both over and underscan"};
+    const QStringList rows[3] = {QStringList("No data") + rest, QStringList("Not supported") + rest,
+                                 QStringList("Not supported") + rest};
+    CEAVideoCapability other(nullptr);
+    for (int c = 0; c < 3; ++c) {
+        auto *combo = child<QComboBox>(editor, combos[c]);
         QStringList texts;
         for (int i = 0; i < combo->count(); ++i)
             texts << combo->itemText(i);
-        QCOMPARE(texts, rows);
+        QCOMPARE(texts, rows[c]);
+        QCOMPARE(child<QComboBox>(&other, combos[c])->model(), combo->model());
     }
-    CEAVideoCapability other(nullptr);
-    QCOMPARE(child<QComboBox>(&other, combos[2])->model(), model);
+    QCOMPARE(child<QComboBox>(editor, combos[2])->model(), child<QComboBox>(editor, combos[1])->model());
 }
 
 // The payload starts with the extended tag 0.
@@ -103,7 +104,7 @@ void TestCEAVideoCapability::edit_data()
     QTest::newRow("QS off") << hexBytes("007f") << QStringList{"quantizationRGB"} << hexBytes("003f");
     QTest::newRow("PT always overscan") << hexBytes("00cf") << QStringList{"overUnderPrefFormat=1"}
                                         << hexBytes("00df");
-    QTest::newRow("CE no data") << hexBytes("00cf") << QStringList{"overUnderCEFormat=0"} << hexBytes("00cc");
+    QTest::newRow("CE not supported") << hexBytes("00cf") << QStringList{"overUnderCEFormat=0"} << hexBytes("00cc");
     QTest::newRow("longer block keeps its tail") << hexBytes("0000aabb") << QStringList{"quantizationRGB"}
                                                  << hexBytes("0040aabb");
     QTest::newRow("short block completed") << hexBytes("00") << QStringList{"overUnderCEFormat=3"}
