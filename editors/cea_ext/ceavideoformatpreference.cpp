@@ -3,8 +3,6 @@
 
 #include <QListWidgetItem>
 
-#include <algorithm>
-
 #include "videoformatnames.h"
 
 namespace {
@@ -42,8 +40,7 @@ const int dtdSize = 18;
 const int baseDescriptors = 54;    // the base block's four descriptor slots, up to byte 125
 const int baseDescriptorsEnd = 126;
 const int extensionTag = 128;
-const int extensionOffset = 130;   // d: the extension's detailed timings start at 128 + d
-const int checksum = 255;
+const int extensionOffset = 130;   // d: the extension's timing area starts at 128 + d
 
 bool holdsTiming(const unsigned char *unit)
 {
@@ -51,22 +48,19 @@ bool holdsTiming(const unsigned char *unit)
 }
 
 // The detailed timings of an image, counted as CTA-861 numbers them: those of
-// the base block's descriptor slots, then those of the CEA extension, up to
-// the first all-zero unit or the checksum.
+// the base block's descriptor slots, then those of the CEA extension's timing
+// area (display descriptors there take no number).
 int detailedTimingCount(const unsigned char *image)
 {
     int count = 0;
     for (int at = baseDescriptors; at < baseDescriptorsEnd; at += dtdSize)
         count += holdsTiming(image + at) ? 1 : 0;
-    const int d = image[extensionOffset];
-    if (image[extensionTag] != 0x02 || d < 4)
+    if (image[extensionTag] != 0x02)
         return count;
-    for (int at = extensionTag + d; at + dtdSize <= checksum; at += dtdSize) {
-        const unsigned char *unit = image + at;
-        if (std::all_of(unit, unit + dtdSize, [](unsigned char byte) { return byte == 0; }))
-            break;
-        count += holdsTiming(unit) ? 1 : 0;
-    }
+    const unsigned char *area = image + extensionTag + image[extensionOffset];
+    const int units = EDIDGetCEATimingUnitCount(image);
+    for (int u = 0; u < units; ++u)
+        count += holdsTiming(area + dtdSize * u) ? 1 : 0;
     return count;
 }
 
