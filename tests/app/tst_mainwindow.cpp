@@ -1,23 +1,29 @@
 // End-to-end tests of the main window on real EDID files: opening (command
 // line, drop, dialogs), titles, saving and exporting, their failures, the
-// unsaved-changes question, the revision switch and the CEA-861 toggle.
+// unsaved-changes question, the revision switch and the CEA-861 toggle, and
+// whether every CEA block editor fits the window at its default size.
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QUrl>
 #include <QtTest>
 #include <memory>
@@ -88,6 +94,137 @@ ModalCloser::Handler chooseRevision(int revision)
     };
 }
 
+// ---------------------------------------------------------------------------
+// Whether the controls of the CEA extension page show what they hold.
+
+// Room between a button's text and each of its edges, border included.
+const int kButtonTextRoom = 4;
+// Room between a list row's text and the list's edges.
+const int kItemTextMargin = 3;
+
+int textWidth(const QFontMetrics &metrics, const QString &text)
+{
+    int width = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        width = qMax(width, metrics.horizontalAdvance(line));
+    return width;
+}
+
+// The widest text a field may hold: its own, or for a short field with a
+// validator, its maximum length of the widest digit the validator takes.
+QString widestInput(const QLineEdit *field)
+{
+    const QFontMetrics metrics = field->fontMetrics();
+    QString widest = field->text();
+    if (field->validator() == nullptr || field->maxLength() > 16)
+        return widest;
+    for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
+        QString candidate(field->maxLength(), digit);
+        int position = 0;
+        if (field->validator()->validate(candidate, position) != QValidator::Invalid
+            && metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(widest))
+            widest = candidate;
+    }
+    return widest;
+}
+
+// Where a line edit draws its text: inside its frame, less the two pixels
+// it keeps on either side.
+int textRoom(const QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->hasFrame()
+        ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    const QMargins margins = field->textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
+}
+
+// Where a combo box draws its current text: the style sheet's edit field,
+// or the platform style's when that style draws the label, one pixel in from
+// either side. The narrower of the two counts.
+int comboTextRoom(const QComboBox *combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    int room = QWIDGETSIZE_MAX;
+    for (const QStyle *style : {combo->style(), QApplication::style()})
+        room = qMin(room, style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                QStyle::SC_ComboBoxEditField, combo).width());
+    return room - 2;
+}
+
+QString describe(const QWidget *w)
+{
+    return QStringLiteral("%1 %2 (%3x%4)")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+        .arg(w->width())
+        .arg(w->height());
+}
+
+// Every visible control under `root` that is smaller than its minimum size
+// hint or cuts its text, and every list whose rows do not fit its width. The
+// help buttons are left out: their title bars keep them at 12 x 12.
+QStringList cutControls(const QWidget *root)
+{
+    QStringList cut;
+    for (const QWidget *w : root->findChildren<QWidget *>()) {
+        const QWidget *parent = w->parentWidget();
+        const bool editPart = qobject_cast<const QAbstractSpinBox *>(parent) != nullptr
+            || qobject_cast<const QComboBox *>(parent) != nullptr;
+        if (!w->isVisible() || editPart || w->objectName() == QLatin1String("helpButton"))
+            continue;
+        const auto *button = qobject_cast<const QAbstractButton *>(w);
+        const auto *combo = qobject_cast<const QComboBox *>(w);
+        const auto *field = qobject_cast<const QLineEdit *>(w);
+        const auto *list = qobject_cast<const QListWidget *>(w);
+        const QFontMetrics metrics = w->fontMetrics();
+        if (button || combo || field || qobject_cast<const QAbstractSpinBox *>(w)) {
+            const QSize hint = w->minimumSizeHint();
+            if (w->width() < hint.width() || w->height() < hint.height())
+                cut << describe(w) + QStringLiteral(" below its minimum size hint %1x%2")
+                                         .arg(hint.width())
+                                         .arg(hint.height());
+        }
+        if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QToolButton *>(w)) {
+            const QString text = button->text().remove(QLatin1Char('&'));
+            if (button->icon().isNull() && !text.isEmpty()
+                && textWidth(metrics, text) + 2 * kButtonTextRoom > w->width())
+                cut << describe(w) + QStringLiteral(" has no room around \"%1\"").arg(text);
+        } else if (combo) {
+            const int room = comboTextRoom(combo);
+            for (int i = 0; i < combo->count(); ++i) {
+                if (metrics.horizontalAdvance(combo->itemText(i)) > room) {
+                    cut << describe(w) + QStringLiteral(" cuts \"%1\"").arg(combo->itemText(i));
+                    break;
+                }
+            }
+        } else if (field) {
+            const QString text = widestInput(field);
+            if (metrics.horizontalAdvance(text) > textRoom(field))
+                cut << describe(w) + QStringLiteral(" cuts \"%1\"").arg(text);
+        } else if (list) {
+            // A row's text between the item margins, wrapped when the list wraps.
+            const int room = list->viewport()->width() - 2 * kItemTextMargin;
+            const int flags = list->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+            for (int i = 0; i < list->count(); ++i) {
+                const QListWidgetItem *item = list->item(i);
+                const QRect text = metrics.boundingRect(QRect(0, 0, room, 1000), flags, item->text());
+                if (!item->isHidden()
+                    && (text.width() > room || text.height() > list->visualItemRect(item).height())) {
+                    cut << describe(w) + QStringLiteral(" cuts \"%1\"").arg(item->text());
+                    break;
+                }
+            }
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -137,6 +274,8 @@ private slots:
     void floatingViewerFollowsActions();
     void fieldBeingEditedCommitsFirst_data();
     void fieldBeingEditedCommitsFirst();
+    void ceaEditorsFitDefaultSize_data();
+    void ceaEditorsFitDefaultSize();
 
 private:
     void openWindow(const QString &path);
@@ -1224,6 +1363,69 @@ void TestMainWindow::fieldBeingEditedCommitsFirst()
     QCOMPARE(closer->seen.size(), 1);
     QCOMPARE(closer->seen[0].title, QString("File edited"));
     QCOMPARE(int(static_cast<u8>(window->getWorkingBytes()[12])), 123456 & 0xFF);
+}
+
+void TestMainWindow::ceaEditorsFitDefaultSize_data()
+{
+    // The block kind added (or "Raw", the loaded block without an editor),
+    // and the buttons of its editor then pressed, so that its rows show.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("presses");
+    const QStringList vendor{"addVSDBButton", "addVSDBButton"};
+    QTest::newRow("Video") << "Video" << QStringList{"addVideoItemButton"};
+    QTest::newRow("Audio") << "Audio" << QStringList{"addAudioTabButton"};
+    QTest::newRow("Speaker allocation") << "Speaker allocation" << QStringList();
+    QTest::newRow("Vendor specific") << "Vendor specific" << vendor;
+    QTest::newRow("Video capability") << "Video capability" << QStringList();
+    QTest::newRow("Colorimetry") << "Colorimetry" << QStringList();
+    QTest::newRow("Vendor specific video") << "Vendor specific video" << vendor;
+    QTest::newRow("Vendor specific audio") << "Vendor specific audio" << vendor;
+    QTest::newRow("Info frame") << "Info frame" << QStringList{"addBlockButton"};
+    QTest::newRow("YCbCr 4:2:0 Video") << "YCbCr 4:2:0 Video" << QStringList{"addVideoItemButton"};
+    QTest::newRow("YCbCr 4:2:0 capability map") << "YCbCr 4:2:0 capability map"
+                                                << QStringList{"addButton"};
+    QTest::newRow("Video format preference") << "Video format preference"
+                                             << QStringList{"addVICButton", "addDTDButton"};
+    QTest::newRow("Detailed timing") << "Detailed timing" << QStringList{"addDTDTabButton"};
+    QTest::newRow("Raw") << "Raw" << QStringList();
+}
+
+void TestMainWindow::ceaEditorsFitDefaultSize()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, presses);
+    // An extension with a video block (the capability map lists its formats)
+    // and a block without an editor, whose list row is the longest.
+    openWindow(samplePath("hdr-static-metadata.bin"));
+    tabs()->setCurrentWidget(window->findChild<QWidget *>("extDataTab"));
+    QCoreApplication::processEvents();
+    CEAExtensionBlock &cea = window->getPage().ceaExtension;
+    // Measured text has its real width here, or no check below means anything.
+    QVERIFY(cea.fontMetrics().horizontalAdvance("MPEG 4 HE AAC + MPEG surround") > 100);
+
+    auto *blocks = child<QListWidget>(&cea, "listWidget");
+    if (kind == "Raw") {
+        const QList<QListWidgetItem *> raw = blocks->findItems("Raw: ", Qt::MatchStartsWith);
+        QCOMPARE(raw.size(), 1);
+        blocks->setCurrentItem(raw.first());
+    } else {
+        auto *types = child<QListWidget>(&cea, "blockTypeList");
+        const QList<QListWidgetItem *> found = types->findItems(kind, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        types->setCurrentItem(found.first());
+        child<QPushButton>(&cea, "addBlockButton")->click();
+        QVERIFY(closer->settle());
+        CEABlock *editor = cea.editorAt(blocks->currentRow());
+        QVERIFY(editor != nullptr);
+        QCOMPARE(editor->getDisplayName(), kind);
+        for (const QString &name : presses)
+            child<QPushButton>(editor, name)->click();
+        QVERIFY(closer->settle());
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(cea.editorAt(blocks->currentRow())->isVisible());
+    const QStringList cut = cutControls(&cea);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(TestMainWindow)
