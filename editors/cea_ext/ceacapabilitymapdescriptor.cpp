@@ -1,6 +1,9 @@
 #include "ceacapabilitymapdescriptor.h"
 #include "ui_ceacapabilitymapdescriptor.h"
 
+#include <QBrush>
+#include <QListWidgetItem>
+
 #include <algorithm>
 
 #include "videoformatnames.h"
@@ -125,17 +128,23 @@ void CEACapabilityMapDescriptor::updateUI()
 {
     rebuildFormatCombo();
 
+    // A position past the video block's formats is kept, and marked.
     const QList<int> positions = shownPositions();
-    QStringList rows;
-    rows.reserve(positions.size());
-    for (int p : positions)
-        rows << (p < ui->definedFomatCombo->count() ? ui->definedFomatCombo->itemText(p) : QString());
-
+    const int formats = ui->definedFomatCombo->count();
     int row = ui->formatList->currentRow();
     ui->formatList->clear();
-    ui->formatList->addItems(rows);
-    if (row >= rows.size())
-        row = rows.size() - 1;
+    for (int p : positions) {
+        if (p < formats) {
+            ui->formatList->addItem(ui->definedFomatCombo->itemText(p));
+            continue;
+        }
+        auto *item = new QListWidgetItem(
+            tr("%1 - (no such format in the video block)").arg(p + 1), ui->formatList);
+        item->setForeground(QBrush(Qt::black));
+        item->setBackground(QBrush(Qt::red));
+    }
+    if (row >= positions.size())
+        row = positions.size() - 1;
     ui->formatList->setCurrentRow(row);
 
     // An empty map is written (0F 00) but says that no format supports 4:2:0.

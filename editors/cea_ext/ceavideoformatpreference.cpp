@@ -111,19 +111,22 @@ QByteArray CEAVideoFormatPreference::getEDIDData()
     return data;
 }
 
-// A VIC of the name table shows its name ("Other" for VIC 108), a detailed
-// timing "DTD n°" and its number; other VICs and reserved codes show nothing.
+// A VIC of the name table shows its name, a detailed timing "DTD n°" and its
+// number; a VIC without a name ("Other" names none) and a reserved code show
+// their code.
 QString CEAVideoFormatPreference::entryText(unsigned char code) const
 {
     switch (referenceKind(code)) {
     case Reference::VIC:
-        return code <= ui->formatMulti->count() ? ui->formatMulti->itemText(code - 1) : QString();
+        if (code < videoFormatNameCount && code <= ui->formatMulti->count())
+            return ui->formatMulti->itemText(code - 1);
+        return tr("VIC %1").arg(code);
     case Reference::DTD:
         return tr("DTD n°") + QString::number(code & ~dtdFlag);
     case Reference::Reserved:
         break;
     }
-    return QString();
+    return tr("Reserved code %1").arg(code);
 }
 
 void CEAVideoFormatPreference::updateUI()

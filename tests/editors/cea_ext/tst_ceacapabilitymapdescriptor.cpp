@@ -67,6 +67,7 @@ struct MapEditor {
 };
 
 const QByteArray threeFormats = QByteArray::fromHex("43109004");
+const QString noSuchFormat = QStringLiteral(" - (no such format in the video block)");
 
 } // namespace
 
@@ -85,6 +86,7 @@ private slots:
     void videoBlockBounds_data();
     void videoBlockBounds();
     void everyFormatMap();
+    void positionsPastTheVideoBlock();
     void noVideoBlock();
     void editsAndKeptBytes();
     void emptyMapWarning_data();
@@ -257,11 +259,28 @@ void TestCEACapabilityMapDescriptor::everyFormatMap()
     QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f05"));
 }
 
+// A bit past the video block's formats is listed by its position, marked,
+// written back, and can be removed.
+void TestCEACapabilityMapDescriptor::positionsPastTheVideoBlock()
+{
+    MapEditor m(QByteArray::fromHex("0a"), threeFormats);
+    QCOMPARE(listRows(m.list()), QStringList({"2 - " + vicName(16) + " (native)", "4" + noSuchFormat}));
+    QCOMPARE(m.list()->item(0)->background().style(), Qt::NoBrush);
+    QCOMPARE(m.list()->item(1)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(m.list()->item(1)->background().color(), QColor(Qt::red));
+    QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f0a"));
+
+    m.remove(1);
+    QCOMPARE(listRows(m.list()), QStringList({"2 - " + vicName(16) + " (native)"}));
+    QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f02"));
+}
+
 void TestCEACapabilityMapDescriptor::noVideoBlock()
 {
     MapEditor m(QByteArray::fromHex("0502"), QByteArray::fromHex("2209"));
     QCOMPARE(m.combo()->count(), 0);
-    QCOMPARE(listRows(m.list()), QStringList({"", "", ""}));
+    QCOMPARE(listRows(m.list()), QStringList({"1" + noSuchFormat, "3" + noSuchFormat,
+                                              "10" + noSuchFormat}));
     m.add(0);
     QCOMPARE(m.changes.count(), 0);
     QCOMPARE(m.editor.getEDIDData(), QByteArray::fromHex("0f0502"));
@@ -303,6 +322,9 @@ void TestCEACapabilityMapDescriptor::emptyMapWarning_data()
                                << QByteArray::fromHex("0f00");
     QTest::newRow("loaded 05") << false << QByteArray::fromHex("05") << "" << false
                                << QByteArray::fromHex("0f05");
+    // Only a bit past the video block's three formats: still not empty.
+    QTest::newRow("loaded 08") << false << QByteArray::fromHex("08") << "" << false
+                               << QByteArray::fromHex("0f08");
     QTest::newRow("no bitmap: every format") << false << QByteArray() << "" << false
                                              << QByteArray::fromHex("0f");
     QTest::newRow("new block, one added") << true << QByteArray() << "add=1" << false

@@ -115,12 +115,16 @@ void TestCEAVideoFormatPreference::load_data()
 
     QTest::newRow("10 81") << QByteArray::fromHex("1081") << QStringList({vicName(16), dtd + "1"});
     QTest::newRow("edges of the VIC table")
-        << QByteArray::fromHex("016b6c6d7f") << QStringList({vicName(1), vicName(107), "Other", "", ""});
+        << QByteArray::fromHex("016b6c6d7f")
+        << QStringList({vicName(1), vicName(107), "VIC 108", "VIC 109", "VIC 127"});
     QTest::newRow("DTD 1 and 16") << QByteArray::fromHex("8190")
                                   << QStringList({dtd + "1", dtd + "16" + noSuchDtd});
     // 0, 128, 145-192, 254 and 255 are reserved; 193-253 are VICs beyond the table.
     QTest::newRow("reserved and high VICs")
-        << QByteArray::fromHex("008091c0c1fdfeff") << QStringList({"", "", "", "", "", "", "", ""});
+        << QByteArray::fromHex("008091c0c1fdfeff")
+        << QStringList({"Reserved code 0", "Reserved code 128", "Reserved code 145",
+                        "Reserved code 192", "VIC 193", "VIC 253", "Reserved code 254",
+                        "Reserved code 255"});
     QTest::newRow("nothing") << QByteArray() << QStringList();
     QStringList sixteens;
     for (int i = 0; i < 30; ++i)
@@ -252,7 +256,8 @@ void TestCEAVideoFormatPreference::add_data()
     QTest::addColumn<QString>("row");
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("Other") << 107 << 108 << 0 << "Other" << QByteArray::fromHex("0d6c");
+    // "Other" names no VIC: its row shows the code written.
+    QTest::newRow("Other") << 107 << 108 << 0 << "VIC 108" << QByteArray::fromHex("0d6c");
     QTest::newRow("code 5") << -1 << 5 << 0 << vicName(5) << QByteArray::fromHex("0d05");
     QTest::newRow("DTD 16") << 0 << 1 << 16 << dtd + "16" + noSuchDtd << QByteArray::fromHex("0d90");
 }
@@ -317,7 +322,7 @@ void TestCEAVideoFormatPreference::remove()
 
     e.list()->setCurrentRow(0);
     e.click("removeButton");
-    QCOMPARE(e.rows(), QStringList({vicName(2), ""}));
+    QCOMPARE(e.rows(), QStringList({vicName(2), "Reserved code 255"}));
     QCOMPARE(e.list()->currentRow(), 0);
     e.list()->setCurrentRow(1);
     e.click("removeButton");
