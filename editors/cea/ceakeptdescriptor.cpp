@@ -43,9 +43,10 @@ CEAKeptDescriptor::CEAKeptDescriptor(const QByteArray &bytes, CEABlock *parent)
     ui->setupUi(this);
     type = CEA_UNKNOWN;
     helpVisible = false;
-    helpMessage = tr("A display descriptor found among the detailed timings. It is kept "
-                     "byte for byte and written after the timings. Remove it to leave it "
-                     "out of the extension.");
+    helpMessage = tr("A display descriptor found among the detailed timings, kept byte for "
+                     "byte. While the timings are as many as loaded and every kept descriptor "
+                     "is written, it stays in its loaded place among them; otherwise it is "
+                     "written after them. Remove it to leave it out of the extension.");
     updateUI();
 }
 

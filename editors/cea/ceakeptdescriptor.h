@@ -8,8 +8,9 @@ class CEAKeptDescriptor;
 }
 
 // An 18-byte display descriptor (bytes 0-1 zero) found among the detailed
-// timings of the extension: kept byte for byte and written after the timings.
-// It can be removed, not edited.
+// timings of the extension: kept byte for byte, in its loaded place while the
+// timings are as many as loaded and every kept descriptor is written, after
+// them otherwise. It can be removed, not edited.
 class CEAKeptDescriptor : public CEABlock
 {
     Q_OBJECT
