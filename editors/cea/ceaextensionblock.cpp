@@ -153,9 +153,11 @@ void CEAExtensionBlock::keepLoadedLayout()
     if (loaded.size() != 128)
         return;
     int count = 0;
+    leftOutRows.clear();
     loadedBlocks = getEDIDDataBlocks(&count, 0, false);
     loadedTimings = getEDIDDataBlocks(&count, count, true);
     loadedDescriptors = keptDescriptors(&count, count);
+    loadedLeftOut = leftOutRows;
     const int d = static_cast<unsigned char>(loaded[offsetDataEnd]);
     if (d >= offsetCollection && d < offsetChecksum)
         loadedEnd = qMax(loadedEnd, qMin(d + timingSize * int(loadedUnits.size()),
@@ -270,6 +272,7 @@ void CEAExtensionBlock::resetFields(unsigned char *reference, unsigned char *wor
     loadedUnits.clear();
     loadedEnd = offsetCollection;
     leftOutRows.clear();
+    loadedLeftOut.clear();
 
     ui->Totalsize->setText(QStringLiteral("Total size = 0/%1").arg(dataBudget));
     ui->Totalsize->setStyleSheet(QString());
@@ -331,7 +334,12 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
     result[0] = char(0x02);
     result[1] = static_cast<char>(version & 0xFF);
     result[3] = ui->monitorSupportWidget->getEDIDData().left(1).leftJustified(1, '\0').at(0);
-    layOut(result, blocks, timings, descriptors);
+    if (layOut(result, blocks, timings, descriptors)) {
+        // The loaded bytes stand: what was left out at load and is unchanged
+        // is still in them.
+        for (const LeftOutRow &row : loadedLeftOut)
+            leftOutRows.removeOne(row);
+    }
 
     unsigned int sum = 0;
     for (char byte : result)
@@ -347,8 +355,8 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
 // loaded d; otherwise blocks and timing area are written from offset 4. What
 // the old content took and the new one does not becomes padding; loaded bytes
 // past the old content (stray padding) stay unless the new content needs
-// their room.
-void CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
+// their room. True when the loaded layout stands.
+bool CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
                                const QByteArray &timings, const QByteArray &descriptors) const
 {
     const bool fromLoad = loaded.size() == 128;
@@ -375,6 +383,7 @@ void CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
     for (int i = end; i < qMin(loadedEnd, int(offsetChecksum)); ++i)
         out[i] = '\0';
     out[offsetDataEnd] = static_cast<char>(d & 0xFF);
+    return sameBlocks && sameArea;
 }
 
 // The timing area's units: in their loaded order while there are as many
@@ -435,7 +444,7 @@ QByteArray CEAExtensionBlock::getEDIDDataBlocks(int *total, int start, bool timi
             payload.prepend(static_cast<char>(((block->getType() << 5) | payload.size()) & 0xFF));
         if (!rejected)
             result.append(payload);
-        showRow(i, block, size, !rejected);
+        showRow(i, block, payload, size, !rejected);
     }
     if (total != nullptr)
         *total = running;
@@ -461,7 +470,7 @@ QByteArray CEAExtensionBlock::keptDescriptors(int *total, int start)
                 running += CEAKeptDescriptor::size;
                 written[i] = true;
             }
-            showRow(i, kept, CEAKeptDescriptor::size, written[i], filler);
+            showRow(i, kept, kept->getEDIDData(), CEAKeptDescriptor::size, written[i], filler);
         }
     }
     QByteArray result;
@@ -477,11 +486,12 @@ QByteArray CEAExtensionBlock::keptDescriptors(int *total, int start)
 // Row i as the assembly left it: white on dark grey when written; black on
 // red when left out for lack of room (and named by leftOut()); grey when a
 // dummy descriptor gave up its room.
-void CEAExtensionBlock::showRow(int i, CEABlock *block, int size, bool written, bool givenUp)
+void CEAExtensionBlock::showRow(int i, CEABlock *block, const QByteArray &content, int size,
+                                bool written, bool givenUp)
 {
     const QString text = QStringLiteral("%1 (size = %2)").arg(block->getDisplayName()).arg(size);
     if (!written && !givenUp)
-        leftOutRows.append(block->getDisplayName());
+        leftOutRows.append({block->getDisplayName(), content});
     QListWidgetItem *row = ui->listWidget->item(i);
     if (row == nullptr)
         return;
@@ -497,6 +507,14 @@ void CEAExtensionBlock::showRow(int i, CEABlock *block, int size, bool written, 
         row->setForeground(QBrush(Qt::black));
         row->setBackground(QBrush(Qt::red));
     }
+}
+
+QStringList CEAExtensionBlock::leftOut() const
+{
+    QStringList names;
+    for (const LeftOutRow &row : leftOutRows)
+        names << row.name;
+    return names;
 }
 
 StringInfo CEAExtensionBlock::getCEABasicInfo()

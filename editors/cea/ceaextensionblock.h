@@ -48,9 +48,10 @@ public:
 
     StringInfo getCEABasicInfo();
 
-    // The rows the last assembly left out for lack of room (dummy descriptors
-    // given up for content are not among them).
-    QStringList leftOut() const { return leftOutRows; }
+    // The rows whose content the last assembly left out for lack of room
+    // (dummy descriptors given up for content are not among them, nor rows
+    // left out at load while the loaded bytes, which hold them, stand).
+    QStringList leftOut() const;
 
     int getVersion() const { return version; }
     // Every block's editor, in list order; editors not shown yet are built now.
@@ -88,8 +89,9 @@ private:
     void loadTimingArea(unsigned char *image);
     QByteArray assemble(bool *warn);
     QByteArray keptDescriptors(int *total, int start);
-    void showRow(int i, CEABlock *block, int size, bool written, bool givenUp = false);
-    void layOut(QByteArray &out, const QByteArray &blocks, const QByteArray &timings,
+    void showRow(int i, CEABlock *block, const QByteArray &content, int size, bool written,
+                 bool givenUp = false);
+    bool layOut(QByteArray &out, const QByteArray &blocks, const QByteArray &timings,
                 const QByteArray &descriptors) const;
     QByteArray arrangeUnits(const QByteArray &timings, const QByteArray &descriptors) const;
     void keepLoadedLayout();
@@ -103,7 +105,18 @@ private:
     ceaHelpBlock helpBlock;
     bool warningOpen;
     bool oversizeBlock;
-    QStringList leftOutRows;
+
+    // A row left out for lack of room: its name and the bytes it would write.
+    struct LeftOutRow {
+        QString name;
+        QByteArray content;
+        bool operator==(const LeftOutRow &other) const
+        {
+            return name == other.name && content == other.content;
+        }
+    };
+    QList<LeftOutRow> leftOutRows;
+    QList<LeftOutRow> loadedLeftOut;
 
     // The extension as loaded (empty after a reset), the data block, timing
     // and kept descriptor bytes right after the load, the order of the timing

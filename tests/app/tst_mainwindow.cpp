@@ -252,6 +252,7 @@ private slots:
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
     void saveAsksWhatIsLeftOut();
+    void saveAsksNothingWhenNothingIsLost();
     void unsavedQuestionOnlyWhenChanged();
     void yesThenCancelledSaveAsKeepsImage();
     void revisionSwitchRewritesVersionOnly();
@@ -772,6 +773,41 @@ void TestMainWindow::saveAsksWhatIsLeftOut()
     QVERIFY(closer->settle());
     QCOMPARE(readAll(path), working);
     QCOMPARE(bytes(window->getReferenceBytes()), working);
+}
+
+// A block running past d: the timings read from the overlap do not fit, yet
+// the loaded bytes hold them. Saved unchanged, the file is written back
+// without a question; once an edit lays the extension out again they are
+// really left out, and saving asks.
+void TestMainWindow::saveAsksNothingWhenNothingIsLost()
+{
+    const QByteArray image = audioPastOffsetD();
+    const QString path = tmp->filePath("overlap.bin");
+    QVERIFY(writeAll(path, image));
+    openWindow(path);
+    closer->expect(ModalCloser::pressButton(QMessageBox::Ok));   // the page's own warning
+    tabs()->setCurrentWidget(window->findChild<QWidget *>("extDataTab"));
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->titles, QStringList({"CEA extention warning"}));
+    CEAExtensionBlock &cea = window->getPage().ceaExtension;
+    QCOMPARE(cea.leftOut(), QStringList());
+
+    closer->clear();
+    action("actionSave")->trigger();
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 0);
+    QCOMPARE(readAll(path), image);
+
+    cea.getBlocks().first()->findChild<QPushButton *>("addVideoItemButton")->click();
+    QVERIFY(closer->settle());
+    QCOMPARE(cea.leftOut(), QStringList({"Detailed timing"}));
+    closer->expect(ModalCloser::pressButton(QMessageBox::No));
+    action("actionSave")->trigger();
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QCOMPARE(closer->seen[0].title, QString("Warning"));
+    QVERIFY2(closer->seen[0].text.contains("\n- Detailed timing"), qPrintable(closer->seen[0].text));
+    QCOMPARE(readAll(path), image);
 }
 
 void TestMainWindow::unsavedQuestionOnlyWhenChanged()

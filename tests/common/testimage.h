@@ -174,6 +174,17 @@ inline QByteArray ceaExtensionImage(const QByteArray &collection, const QByteArr
     return image;
 }
 
+// hdmi-tv with its last data block made an audio block whose length (31) runs
+// 19 bytes past d into the timings: what the page reads from it takes 127 of
+// the 123 bytes, so the timings do not fit, yet every byte is in the file.
+inline QByteArray audioPastOffsetD()
+{
+    QByteArray image = sampleImage(QStringLiteral("hdmi-tv"));
+    image[128 + 26] = char(0x3F);
+    fixChecksum(image, 128);
+    return image;
+}
+
 // ---------------------------------------------------------------------------
 // The reference and working images an editor is given, as the main window
 // holds them. Each is its own 256-byte heap block, so that a read or write

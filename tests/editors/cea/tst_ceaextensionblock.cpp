@@ -178,6 +178,8 @@ private slots:
     void keptDescriptorRows();
     void contentDescriptorIsNeverCut();
     void dummiesGiveWay();
+    void leftOutOnlyWhenLost_data();
+    void leftOutOnlyWhenLost();
 };
 
 // Every sound CEA extension among the sample images.
@@ -802,6 +804,52 @@ void TestCEAExtensionBlock::dummiesGiveWay()
     ext = p.page.getEDIDData();
     QCOMPARE(ext.mid(d + 18 * 3, 36).toHex(' '), (dummyUnit + dummyUnit).toHex(' '));
     QCOMPARE(p.list()->item(last)->foreground().color(), QColor(Qt::white));
+}
+
+// A block running past d: the timings read from the overlap are red from the
+// load on, yet the loaded bytes hold them. Nothing is called left out while
+// those bytes stand; once the extension is laid out again the timings are
+// really lost.
+void TestCEAExtensionBlock::leftOutOnlyWhenLost_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QStringList>("leftOut");
+    const QStringList timings{"Detailed timing"};
+    QTest::newRow("unchanged") << "" << QStringList();
+    QTest::newRow("version picked again") << "version 3" << QStringList();
+    QTest::newRow("VIC added and removed") << "VIC added, VIC removed" << QStringList();
+    QTest::newRow("VIC added") << "VIC added" << timings;
+    QTest::newRow("timing added") << "timing added" << timings;
+}
+
+void TestCEAExtensionBlock::leftOutOnlyWhenLost()
+{
+    QFETCH(QString, edit);
+    QFETCH(QStringList, leftOut);
+    const QByteArray image = audioPastOffsetD();
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 0);
+    QCOMPARE(closer.titles, QStringList({warningTitle}));
+    const int timingRow = p.rows().size() - 1;
+    QCOMPARE(p.list()->item(timingRow)->background().color(), QColor(Qt::red));
+
+    for (const QString &step : edit.split(", ", Qt::SkipEmptyParts)) {
+        if (step == "version 3")
+            p.child<QRadioButton>("version3RB")->click();
+        else if (step == "VIC added")
+            p.click<CEAVideoDescriptor>("addVideoItemButton");
+        else if (step == "VIC removed")
+            p.click<CEAVideoDescriptor>("delVideoItemButton");
+        else
+            p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
+    }
+    const QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(p.page.leftOut(), leftOut);
+    if (leftOut.isEmpty())
+        QCOMPARE(ext.toHex(' '), image.mid(128).toHex(' '));
+    else
+        QVERIFY(!ext.contains(p.timingEditor(timingRow)->getEDIDData()));
 }
 
 QTEST_MAIN(TestCEAExtensionBlock)
