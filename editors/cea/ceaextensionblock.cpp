@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QListWidgetItem>
@@ -105,6 +106,8 @@ CEAExtensionBlock::CEAExtensionBlock(QWidget *parent)
 {
     initCEAResources();
     ui->setupUi(this);
+    // The guide follows the room its label is given, also when it is shown again.
+    ui->noBlockLabel->installEventFilter(this);
     layout()->addWidget(&helpBlock);
     helpBlock.hide();
     updateUI();
@@ -740,6 +743,13 @@ void CEAExtensionBlock::on_blockTypeList_currentRowChanged(int)
 void CEAExtensionBlock::resizeEvent(QResizeEvent *)
 {
     rescaleTuto();
+}
+
+bool CEAExtensionBlock::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->noBlockLabel && event->type() == QEvent::Resize)
+        rescaleTuto();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CEAExtensionBlock::connectBlock(CEABlock *block)

@@ -80,6 +80,7 @@ private slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectBlock(CEABlock *block);

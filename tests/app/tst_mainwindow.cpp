@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -26,6 +27,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "floatinghexaviewer.h"
@@ -225,6 +227,55 @@ QStringList cutControls(const QWidget *root)
     return cut;
 }
 
+// Relative luminance of an sRGB colour, as contrast ratios are reckoned.
+double luminance(QRgb rgb)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+double contrast(double a, double b)
+{
+    return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
+}
+
+// Every mark of `image` (a glyph or a shape: two neighbouring pixels that
+// differ) must stand out from what is behind it: within `radius` of it, the
+// darkest and the lightest pixels stand at least 4.5:1 apart. The marks that
+// do not, "x,y ratio", at most a few.
+QStringList faintMarks(const QImage &image, int radius)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int w = rgb.width();
+    const int h = rgb.height();
+    QVector<double> lum(w * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            lum[y * w + x] = luminance(rgb.pixel(x, y));
+    QStringList faint;
+    for (int y = 0; y + 1 < h && faint.size() < 5; ++y) {
+        for (int x = 0; x + 1 < w && faint.size() < 5; ++x) {
+            const double here = lum[y * w + x];
+            if (contrast(here, lum[y * w + x + 1]) < 1.1 && contrast(here, lum[(y + 1) * w + x]) < 1.1)
+                continue;
+            double dark = here;
+            double light = here;
+            for (int v = qMax(0, y - radius); v <= qMin(h - 1, y + radius); ++v) {
+                for (int u = qMax(0, x - radius); u <= qMin(w - 1, x + radius); ++u) {
+                    dark = qMin(dark, lum[v * w + u]);
+                    light = qMax(light, lum[v * w + u]);
+                }
+            }
+            if (contrast(dark, light) < 4.5)
+                faint << QStringLiteral("%1,%2 %3").arg(x).arg(y).arg(contrast(dark, light), 0, 'f', 2);
+        }
+    }
+    return faint;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -253,6 +304,7 @@ private slots:
     void failedSaveChangesNothing();
     void saveAsksWhatIsLeftOut();
     void saveAsksNothingWhenNothingIsLost();
+    void guideReadsOnThePage();
     void unsavedQuestionOnlyWhenChanged();
     void yesThenCancelledSaveAsKeepsImage();
     void revisionSwitchRewritesVersionOnly();
@@ -808,6 +860,41 @@ void TestMainWindow::saveAsksNothingWhenNothingIsLost()
     QCOMPARE(closer->seen[0].title, QString("Warning"));
     QVERIFY2(closer->seen[0].text.contains("\n- Detailed timing"), qPrintable(closer->seen[0].text));
     QCOMPARE(readAll(path), image);
+}
+
+// The guide the extension page shows while no block is selected: at the
+// default window size it takes the room its label has, and every mark in it,
+// text first, stands out from what is behind it, as the page shows it and at
+// full size over the page's background.
+void TestMainWindow::guideReadsOnThePage()
+{
+    openWindow(samplePath("hdmi-tv.bin"));
+    tabs()->setCurrentWidget(window->findChild<QWidget *>("extDataTab"));
+    CEAExtensionBlock &cea = window->getPage().ceaExtension;
+    child<QListWidget>(&cea, "listWidget")->setCurrentRow(-1);
+    auto *guide = child<QLabel>(&cea, "noBlockLabel");
+    QVERIFY(QTest::qWaitFor([guide] { return guide->isVisible(); }));
+    QCoreApplication::processEvents();
+
+    const QPixmap picture = guide->pixmap(Qt::ReturnByValue);
+    const int room = qMin(guide->width(), guide->height());
+    QVERIFY2(qMax(picture.width(), picture.height()) >= room * 4 / 5 - 1,
+             qPrintable(QStringLiteral("%1 px shown in %2 px").arg(picture.width()).arg(room)));
+
+    const QImage shown = window->grab(QRect(guide->mapTo(window.get(), QPoint(0, 0)), guide->size()))
+                             .toImage();
+    const QRgb page = shown.pixel(0, 0);
+    QVERIFY(luminance(page) < 0.05);   // the dark page
+    QStringList faint = faintMarks(shown, 5);
+    QVERIFY2(faint.isEmpty(), qPrintable("as shown: " + faint.join("; ")));
+
+    QImage full(QStringLiteral(":/icons/files/resources/CEA_tuto.png"));
+    QCOMPARE(full.size(), QSize(800, 800));
+    QImage over(full.size(), QImage::Format_RGB32);
+    over.fill(page);
+    QPainter(&over).drawImage(0, 0, full);
+    faint = faintMarks(over, 6);
+    QVERIFY2(faint.isEmpty(), qPrintable("full size: " + faint.join("; ")));
 }
 
 void TestMainWindow::unsavedQuestionOnlyWhenChanged()
