@@ -1,5 +1,8 @@
 #include "ceablock.h"
 
+#include <QBrush>
+#include <QListWidgetItem>
+
 #include "hexaviewer.h"
 
 // Row 13 is the list of detailed timing descriptors after the data block
@@ -121,6 +124,17 @@ QByteArray CEABlock::payloadBytes(const _EDID_CEA_DATA_BLOCK_INFO &info, int max
     if (count == 0 || info.payload == nullptr)
         return QByteArray();
     return QByteArray(reinterpret_cast<const char *>(info.payload), count);
+}
+
+void CEABlock::markMissing(QListWidgetItem *item, bool missing)
+{
+    if (missing) {
+        item->setForeground(QBrush(Qt::black));
+        item->setBackground(QBrush(Qt::red));
+    } else {
+        item->setData(Qt::ForegroundRole, QVariant());
+        item->setData(Qt::BackgroundRole, QVariant());
+    }
 }
 
 void CEABlock::updateEDID()

@@ -7,6 +7,8 @@
 
 #include "edidcea.h"
 
+class QListWidgetItem;
+
 // Kind of a CEA-861 data block editor; also the row of the kind tables below.
 enum CEABlockType {
     CEA_UNKNOWN = 0,
@@ -71,6 +73,10 @@ public:
     // Up to `max` bytes of the payload of `info` (never more than its length);
     // the rest of a fixed-size record is for the caller to default.
     static QByteArray payloadBytes(const _EDID_CEA_DATA_BLOCK_INFO &info, int max);
+
+    // A list row that names what the image lacks is black on red; otherwise
+    // it takes the list's colours.
+    static void markMissing(QListWidgetItem *item, bool missing);
 
     static const CEABlockTags ceaBlockTypeAssociation[CEA_BLOCK_TYPE_COUNT];
     static const QString displayName[CEA_BLOCK_TYPE_COUNT];

@@ -581,15 +581,21 @@ void CEAExtensionBlock::updateBlockList()
     ui->listWidget->setCurrentRow(row);
 }
 
+// The page and the label both report resizes: the picture is read once and
+// scaled again only for a new box.
 void CEAExtensionBlock::rescaleTuto()
 {
-    QPixmap picture(QString::fromLatin1(tutorialPicture));
-    if (picture.isNull())
+    if (tutorial.isNull())
+        tutorial.load(QString::fromLatin1(tutorialPicture));
+    if (tutorial.isNull())
         return;
     const int w = qMax(ui->noBlockLabel->width(), 500);
     const int h = qMax(ui->noBlockLabel->height(), 500);
-    ui->noBlockLabel->setPixmap(
-        picture.scaled(w * 4 / 5, h * 4 / 5, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QSize box(w * 4 / 5, h * 4 / 5);
+    if (box == tutorialBox)
+        return;
+    tutorialBox = box;
+    ui->noBlockLabel->setPixmap(tutorial.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void CEAExtensionBlock::on_version1RB_clicked()

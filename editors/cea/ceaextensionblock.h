@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPixmap>
+#include <QSize>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -106,6 +108,9 @@ private:
     ceaHelpBlock helpBlock;
     bool warningOpen;
     bool oversizeBlock;
+    // The guide picture as read, and the box it was last scaled into.
+    QPixmap tutorial;
+    QSize tutorialBox;
 
     // A row left out for lack of room: its name and the bytes it would write.
     struct LeftOutRow {

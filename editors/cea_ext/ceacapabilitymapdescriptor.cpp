@@ -1,7 +1,6 @@
 #include "ceacapabilitymapdescriptor.h"
 #include "ui_ceacapabilitymapdescriptor.h"
 
-#include <QBrush>
 #include <QListWidgetItem>
 
 #include <algorithm>
@@ -138,10 +137,9 @@ void CEACapabilityMapDescriptor::updateUI()
             ui->formatList->addItem(ui->definedFomatCombo->itemText(p));
             continue;
         }
-        auto *item = new QListWidgetItem(
-            tr("%1 - (no such format in the video block)").arg(p + 1), ui->formatList);
-        item->setForeground(QBrush(Qt::black));
-        item->setBackground(QBrush(Qt::red));
+        markMissing(new QListWidgetItem(tr("%1 - (no such format in the video block)").arg(p + 1),
+                                        ui->formatList),
+                    true);
     }
     if (row >= positions.size())
         row = positions.size() - 1;

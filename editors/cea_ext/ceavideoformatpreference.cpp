@@ -158,15 +158,9 @@ void CEAVideoFormatPreference::markMissingTimings()
         if (referenceKind(code) != Reference::DTD)
             continue;
         QListWidgetItem *item = list->item(row);
-        if ((code & ~dtdFlag) > timings) {
-            item->setText(entryText(code) + tr(" (no such DTD)"));
-            item->setForeground(QBrush(Qt::black));
-            item->setBackground(QBrush(Qt::red));
-        } else {
-            item->setText(entryText(code));
-            item->setData(Qt::ForegroundRole, QVariant());
-            item->setData(Qt::BackgroundRole, QVariant());
-        }
+        const bool missing = (code & ~dtdFlag) > timings;
+        item->setText(missing ? entryText(code) + tr(" (no such DTD)") : entryText(code));
+        markMissing(item, missing);
     }
 }
 
