@@ -97,6 +97,17 @@ void put(QByteArray &out, int at, const QByteArray &bytes)
         out[at + i] = bytes[i];
 }
 
+// Offsets d to 126 as the readers of the timing area see them: 18-byte slots
+// from d that end by offset 126 (a driver reads each one whose pixel clock is
+// set). The last (127 - d) mod 18 bytes lie in no slot, nor does anything
+// when d is below 4.
+bool inTimingSlot(int offset, int d)
+{
+    if (d < offsetCollection || d >= offsetChecksum || offset < d)
+        return false;
+    return offset < d + timingSize * ((offsetChecksum - d) / timingSize);
+}
+
 } // namespace
 
 CEAExtensionBlock::CEAExtensionBlock(QWidget *parent)
@@ -337,12 +348,15 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
     result[0] = char(0x02);
     result[1] = static_cast<char>(version & 0xFF);
     result[3] = ui->monitorSupportWidget->getEDIDData().left(1).leftJustified(1, '\0').at(0);
-    if (layOut(result, blocks, timings, descriptors)) {
+    QByteArray lost;
+    if (layOut(result, blocks, timings, descriptors, &lost)) {
         // The loaded bytes stand: what was left out at load and is unchanged
         // is still in them.
         for (const LeftOutRow &row : loadedLeftOut)
             leftOutRows.removeOne(row);
     }
+    if (lost.count('\0') != lost.size())
+        leftOutRows.append({tr("Bytes past the detailed timings"), lost});
 
     unsigned int sum = 0;
     for (char byte : result)
@@ -355,12 +369,13 @@ QByteArray CEAExtensionBlock::assemble(bool *warn)
 // 2 to 126 of `out`, which holds the loaded bytes (zeros after a reset). While
 // the blocks, timings and kept descriptors are those loaded, the loaded layout
 // stands whole; when only the timing area changed, it is rewritten at the
-// loaded d; otherwise blocks and timing area are written from offset 4. What
-// the old content took and the new one does not becomes padding; loaded bytes
-// past the old content (stray padding) stay unless the new content needs
-// their room. True when the loaded layout stands.
+// loaded d; otherwise blocks and timing area are written from offset 4. The
+// loaded bytes past the old content follow the new content's end (see
+// moveTail); what they cannot keep is stored in `lost`. True when the loaded
+// layout stands.
 bool CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
-                               const QByteArray &timings, const QByteArray &descriptors) const
+                               const QByteArray &timings, const QByteArray &descriptors,
+                               QByteArray *lost) const
 {
     const bool fromLoad = loaded.size() == 128;
     const int d0 = fromLoad ? static_cast<unsigned char>(loaded[offsetDataEnd]) : 0;
@@ -383,10 +398,35 @@ bool CEAExtensionBlock::layOut(QByteArray &out, const QByteArray &blocks,
         put(out, d, arrangeUnits(timings, descriptors));
         end = d + area;
     }
-    for (int i = end; i < qMin(loadedEnd, int(offsetChecksum)); ++i)
-        out[i] = '\0';
+    *lost = moveTail(out, d, end);
     out[offsetDataEnd] = static_cast<char>(d & 0xFF);
     return sameBlocks && sameArea;
+}
+
+// The loaded bytes past the old content (from the loaded end of the timing
+// area to offset 126) move as far as the content's end moved, to `end`, and
+// zeros fill the room they leave; every 18-byte slot from the new d then holds
+// what it held. A byte is left out when it would pass offset 126 or change
+// sides between slot and no slot: a slot pushed past offset 126 goes whole,
+// and bytes no reader took for a slot do not become one. Returns the bytes
+// left out.
+QByteArray CEAExtensionBlock::moveTail(QByteArray &out, int d, int end) const
+{
+    for (int i = end; i < offsetChecksum; ++i)
+        out[i] = '\0';
+    QByteArray lost;
+    if (loaded.size() != 128)
+        return lost;
+    const int d0 = static_cast<unsigned char>(loaded[offsetDataEnd]);
+    const int from = qMin(loadedEnd, int(offsetChecksum));
+    for (int i = from; i < offsetChecksum; ++i) {
+        const int to = i + end - from;
+        if (to < offsetChecksum && inTimingSlot(to, d) == inTimingSlot(i, d0))
+            out[to] = loaded[i];
+        else
+            lost += loaded[i];
+    }
+    return lost;
 }
 
 // The timing area's units: in their loaded order while there are as many

@@ -52,7 +52,9 @@ public:
 
     // The rows whose content the last assembly left out for lack of room
     // (dummy descriptors given up for content are not among them, nor rows
-    // left out at load while the loaded bytes, which hold them, stand).
+    // left out at load while the loaded bytes, which hold them, stand), and
+    // "Bytes past the detailed timings" when loaded bytes past the timing
+    // area that are not 0 no longer fit.
     QStringList leftOut() const;
 
     int getVersion() const { return version; }
@@ -95,7 +97,8 @@ private:
     void showRow(int i, CEABlock *block, const QByteArray &content, int size, bool written,
                  bool givenUp = false);
     bool layOut(QByteArray &out, const QByteArray &blocks, const QByteArray &timings,
-                const QByteArray &descriptors) const;
+                const QByteArray &descriptors, QByteArray *lost) const;
+    QByteArray moveTail(QByteArray &out, int d, int end) const;
     QByteArray arrangeUnits(const QByteArray &timings, const QByteArray &descriptors) const;
     void keepLoadedLayout();
     bool isListedAtVersion(CEABlock *block) const;

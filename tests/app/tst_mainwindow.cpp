@@ -34,6 +34,7 @@
 #include "about.h"
 #include "ceadetailedtimingdescriptor.h"
 #include "ceaextensionblock.h"
+#include "ceavendordescriptor.h"
 #include "hexaviewer.h"
 #include "httpfixture.h"
 #include "mainwindow.h"
@@ -304,6 +305,7 @@ private slots:
     void failedSaveChangesNothing();
     void saveAsksWhatIsLeftOut();
     void saveAsksNothingWhenNothingIsLost();
+    void saveNamesBytesPastTimings();
     void guideReadsOnThePage();
     void unsavedQuestionOnlyWhenChanged();
     void yesThenCancelledSaveAsKeepsImage();
@@ -860,6 +862,54 @@ void TestMainWindow::saveAsksNothingWhenNothingIsLost()
     QCOMPARE(closer->seen[0].title, QString("Warning"));
     QVERIFY2(closer->seen[0].text.contains("\n- Detailed timing"), qPrintable(closer->seen[0].text));
     QCOMPARE(readAll(path), image);
+}
+
+// Timings past the extension's first all-zero unit follow the blocks; once a
+// longer block pushes one past the end, saving names what is left out, No
+// writes nothing and Yes writes the extension as the page shows it.
+void TestMainWindow::saveNamesBytesPastTimings()
+{
+    const QByteArray image = sampleImage("dtds-past-zero-unit");
+    const QString path = tmp->filePath("past.bin");
+    QVERIFY(writeAll(path, image));
+    openWindow(path);   // warns of the bytes past the first all-zero unit
+    tabs()->setCurrentWidget(window->findChild<QWidget *>("extDataTab"));
+    CEAExtensionBlock &cea = window->getPage().ceaExtension;
+    CEAVendorSpecificDescriptor *vendor = nullptr;
+    for (CEABlock *block : cea.getBlocks()) {
+        if ((vendor = qobject_cast<CEAVendorSpecificDescriptor *>(block)))
+            break;
+    }
+    QVERIFY(vendor);
+    for (int i = 0; i < 20; ++i)
+        vendor->findChild<QPushButton *>("addVSDBButton")->click();
+    QVERIFY(closer->settle());
+    QCOMPARE(cea.leftOut(), QStringList({"Bytes past the detailed timings"}));
+
+    closer->clear();
+    closer->expect(ModalCloser::pressButton(QMessageBox::No));
+    action("actionSave")->trigger();
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    QVERIFY2(closer->seen[0].text.endsWith("\n- Bytes past the detailed timings"),
+             qPrintable(closer->seen[0].text));
+    QCOMPARE(readAll(path), image);
+
+    // Yes: the blocks 20 bytes longer, then the first timing, the all-zero
+    // unit and the second timing past it; the third is gone.
+    closer->clear();
+    closer->expect(ModalCloser::pressButton(QMessageBox::Yes));
+    action("actionSave")->trigger();
+    QVERIFY(closer->settle());
+    QCOMPARE(closer->seen.size(), 1);
+    const QByteArray saved = readAll(path);
+    QCOMPARE(saved.size(), 256);
+    QCOMPARE(saved.left(128), image.left(128));
+    QCOMPARE(saved.mid(128), cea.getEDIDData());
+    QCOMPARE(int(saved[130]), 56);
+    QCOMPARE(saved.mid(128 + 56, 54).toHex(' '), image.mid(128 + 36, 54).toHex(' '));
+    QCOMPARE(saved.mid(128 + 110, 17), QByteArray(17, '\0'));
+    QCOMPARE(blockSum(saved, 128), 0);
 }
 
 // The guide the extension page shows while no block is selected: at the

@@ -20,6 +20,7 @@
 #include "ceapage.h"
 #include "ceahelpblock.h"
 #include "ceaspeakerallocationblock.h"
+#include "ceavendordescriptor.h"
 #include "ceavideodescriptor.h"
 #include "testsupport.h"
 
@@ -74,6 +75,30 @@ struct Page : CEAPage {
         select(row);
         child<QPushButton>("removeBlockButton")->click();
     }
+    // One edit of the user's, by name; the timing removed is the current tab.
+    void apply(const QString &edit)
+    {
+        if (edit == "VIC added")
+            click<CEAVideoDescriptor>("addVideoItemButton");
+        else if (edit == "VIC removed")
+            click<CEAVideoDescriptor>("delVideoItemButton");
+        else if (edit == "audio descriptor added")
+            click<CEAAudioDescriptor>("addAudioTabButton");
+        else if (edit == "vendor byte added")
+            click<CEAVendorSpecificDescriptor>("addVSDBButton");
+        else if (edit == "block added")
+            addKind("Speaker allocation");
+        else if (edit == "block removed")
+            removeRow(rows().indexOf(QRegularExpression("^Speaker allocation .*")));
+        else if (edit == "timing added")
+            click<CEADetailedTimingDescriptor>("addDTDTabButton");
+        else if (edit == "timing removed")
+            click<CEADetailedTimingDescriptor>("delDTDTabButton");
+        else if (edit == "version 2" || edit == "version 3")
+            child<QRadioButton>(edit == "version 2" ? "version2RB" : "version3RB")->click();
+        else
+            QFAIL(qPrintable("no such edit: " + edit));
+    }
 };
 
 // Display descriptors as monitors put them among the extension's timings.
@@ -120,6 +145,31 @@ QList<QByteArray> dummiesAfterTiming()
 QList<QByteArray> serialBetweenTimings()
 {
     return {sampleTiming("hdmi-tv", 0), serialUnit, sampleTiming("hdmi-tv", 1)};
+}
+
+// The extension's timing area as two kinds of reader take it: the 18-byte
+// units from d up to the first all-zero one, and every 18-byte slot from d
+// whose pixel clock is set.
+QList<QByteArray> unitsToFirstZero(const QByteArray &ext)
+{
+    QList<QByteArray> units;
+    for (int at = static_cast<unsigned char>(ext[2]); at + 18 <= 127; at += 18) {
+        const QByteArray unit = ext.mid(at, 18);
+        if (unit.count('\0') == 18)
+            break;
+        units << unit;
+    }
+    return units;
+}
+
+QList<QByteArray> timingSlots(const QByteArray &ext)
+{
+    QList<QByteArray> timings;
+    for (int at = static_cast<unsigned char>(ext[2]); at + 18 <= 127; at += 18) {
+        if (isTiming(ext.mid(at, 18)))
+            timings << ext.mid(at, 18);
+    }
+    return timings;
 }
 
 // edid-decode's reading of the display descriptors of the extension, and
@@ -180,6 +230,10 @@ private slots:
     void dummiesGiveWay();
     void leftOutOnlyWhenLost_data();
     void leftOutOnlyWhenLost();
+    void bytesPastTimingsMoveWithThem_data();
+    void bytesPastTimingsMoveWithThem();
+    void bytesPastTimingsThatNoLongerFit();
+    void bytesInNoSlot();
 };
 
 // Every sound CEA extension among the sample images.
@@ -431,36 +485,41 @@ void TestCEAExtensionBlock::keepsLoadedLayout()
 }
 
 // A change rewrites the blocks, timings and offset it touched; loaded bytes
-// past the old content stay where the new content leaves them.
+// past the old content move as far as its end moved.
 void TestCEAExtensionBlock::changeRewritesOnlyItsPart()
 {
     const QByteArray timing = readSample("hdmi-tv").mid(128 + 0x27, 18);
     QByteArray image = ceaExtensionImage(QByteArray::fromHex("421004"), timing);
-    image[128 + 4 + 3 + 18 + 40] = 0x5A;   // past the old content
+    const int stray = 4 + 3 + 18 + 40;
+    image[128 + stray] = 0x5A;   // past the old content
     fixChecksum(image, 128);
     Page p;
     ModalCloser closer;
     p.load(image);
 
-    // A second timing: written after the first, d and the blocks untouched.
-    p.addKind(QStringLiteral("Detailed timing"));
+    // A second timing: written after the first, d and the blocks untouched,
+    // the stray byte 18 further.
+    p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
     QByteArray ext = p.page.getEDIDData();
     QCOMPARE(ext.left(4 + 3 + 18), image.mid(128, 4 + 3 + 18));
-    QCOMPARE(ext.mid(4 + 3 + 18, 18).size(), 18);
-    QCOMPARE(ext[4 + 3 + 18 + 40], char(0x5A));
+    QCOMPARE(ext.mid(4 + 3, 36), p.editor<CEADetailedTimingDescriptor>()->getEDIDData());
+    QCOMPARE(ext.mid(4 + 3 + 36, 127 - 43).toHex(' '), image.mid(128 + 25, 127 - 43).toHex(' '));
+    QCOMPARE(ext[stray + 18], char(0x5A));
 
     // Removed again: the extension is as loaded.
-    p.list()->setCurrentRow(p.list()->count() - 1);
-    p.child<QPushButton>("removeBlockButton")->click();
+    QTabWidget *tabs = p.editor<CEADetailedTimingDescriptor>()->findChild<QTabWidget *>("tabDTD");
+    tabs->setCurrentIndex(1);
+    p.click<CEADetailedTimingDescriptor>("delDTDTabButton");
     QCOMPARE(p.page.getEDIDData().toHex(' '), image.mid(128).toHex(' '));
 
-    // The first timing removed: its 18 bytes become padding, the stray byte stays.
+    // The first timing removed: the stray byte follows the blocks' end.
     p.list()->setCurrentRow(p.list()->count() - 1);
     p.child<QPushButton>("removeBlockButton")->click();
     ext = p.page.getEDIDData();
-    QCOMPARE(ext.mid(4 + 3, 18), QByteArray(18, '\0'));
-    QCOMPARE(ext[4 + 3 + 18 + 40], char(0x5A));
     QCOMPARE(int(ext[2]), 7);
+    QCOMPARE(ext.mid(7, 120 - 18).toHex(' '), image.mid(128 + 25, 120 - 18).toHex(' '));
+    QCOMPARE(ext.mid(109, 18), QByteArray(18, '\0'));
+    QCOMPARE(ext[stray - 18], char(0x5A));
     QVERIFY(closer.titles.isEmpty());
 }
 
@@ -628,20 +687,7 @@ void TestCEAExtensionBlock::descriptorsMoveWithTimings()
     QCOMPARE(p.load(image), 0);
     const QStringList decodedBefore = decodedDescriptors(image);
 
-    if (edit == "VIC added")
-        p.click<CEAVideoDescriptor>("addVideoItemButton");
-    else if (edit == "VIC removed")
-        p.click<CEAVideoDescriptor>("delVideoItemButton");
-    else if (edit == "audio descriptor added")
-        p.click<CEAAudioDescriptor>("addAudioTabButton");
-    else if (edit == "block added")
-        p.addKind("Speaker allocation");
-    else if (edit == "block removed")
-        p.removeRow(p.rows().indexOf(QRegularExpression("^Speaker allocation .*")));
-    else if (edit == "timing added")
-        p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
-    else
-        p.click<CEADetailedTimingDescriptor>("delDTDTabButton");
+    p.apply(edit);
 
     const QByteArray ext = p.page.getEDIDData();
     QCOMPARE(p.images.workingBytes(128, 128).toHex(' '), ext.toHex(' '));
@@ -834,22 +880,146 @@ void TestCEAExtensionBlock::leftOutOnlyWhenLost()
     const int timingRow = p.rows().size() - 1;
     QCOMPARE(p.list()->item(timingRow)->background().color(), QColor(Qt::red));
 
-    for (const QString &step : edit.split(", ", Qt::SkipEmptyParts)) {
-        if (step == "version 3")
-            p.child<QRadioButton>("version3RB")->click();
-        else if (step == "VIC added")
-            p.click<CEAVideoDescriptor>("addVideoItemButton");
-        else if (step == "VIC removed")
-            p.click<CEAVideoDescriptor>("delVideoItemButton");
-        else
-            p.click<CEADetailedTimingDescriptor>("addDTDTabButton");
-    }
+    for (const QString &step : edit.split(", ", Qt::SkipEmptyParts))
+        p.apply(step);
     const QByteArray ext = p.page.getEDIDData();
     QCOMPARE(p.page.leftOut(), leftOut);
     if (leftOut.isEmpty())
         QCOMPARE(ext.toHex(' '), image.mid(128).toHex(' '));
     else
         QVERIFY(!ext.contains(p.timingEditor(timingRow)->getEDIDData()));
+}
+
+// Timings past the first all-zero unit of the timing area: one reader stops
+// at that unit, a driver reads every slot. Whatever an edit moves, both find
+// what they found before, less or plus the unit edited.
+void TestCEAExtensionBlock::bytesPastTimingsMoveWithThem_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("removed");   // index in both readers' lists, -1: none
+    QTest::addColumn<int>("added");
+    QTest::newRow("VIC added") << "VIC added" << -1 << -1;
+    QTest::newRow("VIC removed") << "VIC removed" << -1 << -1;
+    QTest::newRow("vendor-specific byte added") << "vendor byte added" << -1 << -1;
+    QTest::newRow("timing added") << "timing added" << -1 << 1;
+    QTest::newRow("first timing removed") << "timing removed" << 0 << -1;
+    QTest::newRow("version 2") << "version 2" << -1 << -1;
+}
+
+void TestCEAExtensionBlock::bytesPastTimingsMoveWithThem()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, removed);
+    QFETCH(int, added);
+    const QByteArray image = readSample("dtds-past-zero-unit");
+    const QByteArray before = image.mid(128, 128);
+    QCOMPARE(unitsToFirstZero(before).size(), 1);
+    QCOMPARE(timingSlots(before).size(), 3);
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 2);   // not 0 past the first all-zero unit
+    QCOMPARE(p.page.getEDIDData().toHex(' '), before.toHex(' '));
+
+    int timingRow = -1;
+    CEADetailedTimingDescriptor *timings = p.editor<CEADetailedTimingDescriptor>(&timingRow);
+    QVERIFY(timings);
+    p.apply(edit);
+
+    const QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(p.images.workingBytes(128, 128).toHex(' '), ext.toHex(' '));
+    QCOMPARE(blockSum(ext, 0), 0);
+    QVERIFY(closer.titles.isEmpty());
+    QVERIFY(p.page.leftOut().isEmpty());
+    QVERIFY2(ext[2] != before[2] || edit.contains("timing"), "the edit moved nothing");
+
+    QList<QByteArray> toFirstZero = unitsToFirstZero(before);
+    QList<QByteArray> everySlot = timingSlots(before);
+    if (removed >= 0) {
+        toFirstZero.removeAt(removed);
+        everySlot.removeAt(removed);
+    }
+    if (added >= 0) {
+        const QByteArray unit = timings->getEDIDData().mid(18 * added, 18);
+        toFirstZero.insert(added, unit);
+        everySlot.insert(added, unit);
+    }
+    QCOMPARE(unitsToFirstZero(ext), toFirstZero);
+    QCOMPARE(timingSlots(ext), everySlot);
+    // Nothing but zeros after the moved bytes.
+    const int last = ext.lastIndexOf(everySlot.last()) + 18;
+    QCOMPARE(ext.mid(last, 127 - last), QByteArray(127 - last, '\0'));
+}
+
+// Content grown past what the moved bytes leave room for: a slot that no
+// longer fits is left out whole and named; zeros give way without a word.
+void TestCEAExtensionBlock::bytesPastTimingsThatNoLongerFit()
+{
+    const QByteArray image = readSample("dtds-past-zero-unit");
+    const QByteArray before = image.mid(128, 128);
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 2);
+
+    // 19 zero bytes follow the last timing: 19 vendor-specific bytes take them.
+    for (int i = 0; i < 19; ++i)
+        p.click<CEAVendorSpecificDescriptor>("addVSDBButton");
+    QVERIFY(p.page.leftOut().isEmpty());
+    QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(timingSlots(ext), timingSlots(before));
+    QCOMPARE(ext.mid(36 + 19, 127 - 55).toHex(' '), before.mid(36, 127 - 55).toHex(' '));
+
+    // One more: the last timing's slot would pass offset 126.
+    p.click<CEAVendorSpecificDescriptor>("addVSDBButton");
+    QCOMPARE(p.page.leftOut(), QStringList({"Bytes past the detailed timings"}));
+    ext = p.page.getEDIDData();
+    QCOMPARE(int(ext[2]), 56);
+    QCOMPARE(timingSlots(ext), timingSlots(before).mid(0, 2));
+    QCOMPARE(ext.mid(56, 54).toHex(' '), before.mid(36, 54).toHex(' '));
+    QCOMPARE(ext.mid(110, 17), QByteArray(17, '\0'));
+    QCOMPARE(blockSum(ext, 0), 0);
+    QVERIFY(closer.titles.isEmpty());
+
+    // The room back: the timing is written again.
+    p.click<CEAVendorSpecificDescriptor>("delVSDBButton");
+    QVERIFY(p.page.leftOut().isEmpty());
+    QCOMPARE(timingSlots(p.page.getEDIDData()), timingSlots(before));
+}
+
+// The last (127 - d) mod 18 bytes lie in no slot. A byte there that is not 0
+// moves with the timings while it stays out of every slot; where it would
+// complete one (a unit nobody wrote) or pass offset 126, it is left out.
+void TestCEAExtensionBlock::bytesInNoSlot()
+{
+    QByteArray image = readSample("hdmi-tv").left(256);
+    QCOMPARE(static_cast<unsigned char>(image[130]) + 18 * 4, 111);   // 16 bytes in no slot
+    image[254] = 0x01;
+    fixChecksum(image, 128);
+    const QByteArray before = image.mid(128, 128);
+
+    Page p;
+    ModalCloser closer;
+    QCOMPARE(p.load(image), 2);
+    p.click<CEAVideoDescriptor>("delVideoItemButton");   // d 39 -> 38
+    QVERIFY(p.page.leftOut().isEmpty());
+    QByteArray ext = p.page.getEDIDData();
+    QCOMPARE(ext.mid(38 + 72, 17).toHex(' '), (before.mid(111, 16) + QByteArray(1, '\0')).toHex(' '));
+
+    // A speaker allocation block less: d = 34, slots up to offset 124.
+    p.removeRow(p.rows().indexOf(QRegularExpression("^Speaker allocation .*")));
+    QCOMPARE(p.page.leftOut(), QStringList({"Bytes past the detailed timings"}));
+    ext = p.page.getEDIDData();
+    QCOMPARE(int(ext[2]), 34);
+    QCOMPARE(timingSlots(ext), timingSlots(before));
+    QCOMPARE(ext.mid(34 + 72, 21), QByteArray(21, '\0'));
+
+    // Loaded again, a VIC more: the byte would pass offset 126.
+    QCOMPARE(p.load(image), 2);
+    p.click<CEAVideoDescriptor>("addVideoItemButton");
+    QCOMPARE(p.page.leftOut(), QStringList({"Bytes past the detailed timings"}));
+    ext = p.page.getEDIDData();
+    QCOMPARE(ext.mid(40 + 72, 15), QByteArray(15, '\0'));
+    QCOMPARE(blockSum(ext, 0), 0);
+    QVERIFY(closer.titles.isEmpty());
 }
 
 QTEST_MAIN(TestCEAExtensionBlock)
