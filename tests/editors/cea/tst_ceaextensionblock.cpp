@@ -920,8 +920,7 @@ void TestCEAExtensionBlock::bytesPastTimingsMoveWithThem()
     QCOMPARE(p.load(image), 2);   // not 0 past the first all-zero unit
     QCOMPARE(p.page.getEDIDData().toHex(' '), before.toHex(' '));
 
-    int timingRow = -1;
-    CEADetailedTimingDescriptor *timings = p.editor<CEADetailedTimingDescriptor>(&timingRow);
+    CEADetailedTimingDescriptor *timings = p.editor<CEADetailedTimingDescriptor>();
     QVERIFY(timings);
     p.apply(edit);
 
